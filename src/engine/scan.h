@@ -1,0 +1,19 @@
+#pragma once
+// The engine half of the scan command: the two walks in order, with the
+// cancel flag and the totals. The window does the checks before it and the
+// restore step after it.
+
+#include "engine/scanstate.h"
+#include "engine/walker.h"
+
+namespace tandara {
+
+// Runs the origin walk into list 0, then the destination walk, from the
+// roots m_sDirRadice[0] and [1] (which must be set and normalized). Sets
+// the roots of lists 2 and 3, clears the cancel flag first and, after a
+// complete scan, stores the row counts in m_lNumItems.
+// Returns false when cancelled: then the totals are zero and all four
+// lists are empty. The lists are assumed empty and the totals zero on entry.
+bool runScan(ScanState &state, ResultLists lists, const WalkHooks &hooks);
+
+} // namespace tandara

@@ -1,0 +1,68 @@
+#include "sincro.h"
+
+namespace tandara {
+
+std::string_view TogliNull(std::string_view text)
+{
+    const size_t nul = text.find('\0');
+    return nul == std::string_view::npos ? text : text.substr(0, nul);
+}
+
+Sincro::Sincro(ResultLists lists, ScanState &state, WalkHooks hooks)
+    : lists_(lists), state_(state), hooks_(std::move(hooks))
+{
+}
+
+void Sincro::ScansioneOrigine(const std::string &folder, ResultList &list, const std::string &root)
+{
+    walkTree(folder, joinBase(root).size(), hooks_, state_.bAnnulla, [&](const WalkedFile &file) {
+        state_.dTotaleLv[0] += double(file.size);
+        list.append(file.name, file.folder, file.size, file.mtime, true);
+    });
+}
+
+void Sincro::ScansioneDestinazione(const std::string &folder, const std::string &root)
+{
+    index_.build(*lists_[0]);
+    hashedFolder_.clear();
+    folderHash_ = KeyHash();
+    folderHash_.add(hashedFolder_);
+    walkTree(folder, joinBase(root).size(), hooks_, state_.bAnnulla, [&](const WalkedFile &file) {
+        ConfrontaFile(file.name, file.folder, file.size, file.mtime);
+    });
+    index_.clear();
+}
+
+void Sincro::lookUpFolder(std::string_view folder)
+{
+    if (folder == hashedFolder_)
+        return;
+    hashedFolder_.assign(folder);
+    folderHash_ = KeyHash();
+    folderHash_.add(folder);
+}
+
+void Sincro::ConfrontaFile(std::string_view name, std::string_view folder, int64_t size, int64_t mtime)
+{
+    lookUpFolder(folder);
+    const std::optional<size_t> slot = index_.findFirst(folderHash_, folder, name);
+    if (!slot) {
+        state_.dTotaleLv[1] += double(size);
+        lists_[1]->append(name, folder, size, mtime, false);
+        return;
+    }
+    ResultList &origin = *lists_[0];
+    const ResultRow originRow = origin.rowOfSlot(*slot);
+    const int64_t originSize = originRow.size;
+    const std::optional<int64_t> originTime = originRow.mtime;
+    state_.dTotaleLv[0] -= double(originSize);
+    origin.removeSlot(*slot);
+    if (originSize == size && originTime == mtime)
+        return;
+    state_.dTotaleLv[2] += double(originSize);
+    lists_[2]->append(name, folder, originSize, originTime, false);
+    state_.dTotaleLv[3] += double(size);
+    lists_[3]->append(name, folder, size, mtime, false);
+}
+
+} // namespace tandara

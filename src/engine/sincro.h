@@ -1,0 +1,51 @@
+#pragma once
+// The two scan walks and the comparison that sorts the destination's files
+// against the origin's into the four result lists.
+//
+//  ScansioneOrigine      lists every origin file into list 0 (tagged with
+//                        its relative key) and adds its size to total 0.
+//  ScansioneDestinazione hands every destination file to ConfrontaFile.
+//  ConfrontaFile         looks the file's key up among the rows still in
+//                        list 0: no match goes to list 1; a match leaves
+//                        list 0 and, when size or time differ, becomes a
+//                        pair of rows in lists 2 and 3.
+//
+// Two files are the same when key, size in bytes and last-write time to
+// the second are equal; the values are compared, never their texts.
+// Keys are compared byte for byte, so letter case counts.
+
+#include "engine/keyindex.h"
+#include "engine/scanstate.h"
+#include "engine/walker.h"
+
+#include <string>
+#include <string_view>
+
+namespace tandara {
+
+// The text up to, not including, its first NUL; the whole text without one.
+std::string_view TogliNull(std::string_view text);
+
+class Sincro {
+public:
+    Sincro(ResultLists lists, ScanState &state, WalkHooks hooks);
+
+    // Walks folder into list; root is only used to cut the relative folder.
+    void ScansioneOrigine(const std::string &folder, ResultList &list, const std::string &root);
+    // Walks folder, comparing each file against the rows left in list 0.
+    void ScansioneDestinazione(const std::string &folder, const std::string &root);
+    void ConfrontaFile(std::string_view name, std::string_view folder, int64_t size, int64_t mtime);
+
+private:
+    void lookUpFolder(std::string_view folder);
+
+    ResultLists lists_;
+    ScanState &state_;
+    WalkHooks hooks_;
+    KeyIndex index_;
+    // The destination folder whose hash is cached.
+    std::string hashedFolder_;
+    KeyHash folderHash_;
+};
+
+} // namespace tandara

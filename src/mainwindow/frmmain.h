@@ -1,0 +1,14 @@
+#pragma once
+// The main window.
+
+#include <QWidget>
+
+namespace tandara {
+
+class frmMain : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmMain(QWidget *parent = nullptr);
+};
+
+} // namespace tandara
