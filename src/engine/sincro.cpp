@@ -23,13 +23,22 @@ void Sincro::ScansioneOrigine(const std::string &folder, ResultList &list, const
 
 void Sincro::ScansioneDestinazione(const std::string &folder, const std::string &root)
 {
-    index_.build(*lists_[0]);
-    hashedFolder_.clear();
-    folderHash_ = KeyHash();
-    folderHash_.add(hashedFolder_);
+    beginComparison();
     walkTree(folder, joinBase(root).size(), hooks_, state_.bAnnulla, [&](const WalkedFile &file) {
         ConfrontaFile(file.name, file.folder, file.size, file.mtime);
     });
+    endComparison();
+}
+
+void Sincro::beginComparison()
+{
+    index_.build(*lists_[0]);
+    hashedFolder_.clear();
+    folderHash_ = KeyHash();
+}
+
+void Sincro::endComparison()
+{
     index_.clear();
 }
 

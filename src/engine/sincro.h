@@ -36,6 +36,12 @@ public:
     void ScansioneDestinazione(const std::string &folder, const std::string &root);
     void ConfrontaFile(std::string_view name, std::string_view folder, int64_t size, int64_t mtime);
 
+    // ScansioneDestinazione brackets its walk with these: the first indexes
+    // the rows of list 0 by key, the second drops the index. ConfrontaFile
+    // is only valid between them.
+    void beginComparison();
+    void endComparison();
+
 private:
     void lookUpFolder(std::string_view folder);
 

@@ -1,0 +1,211 @@
+// The origin walk: what is listed, with which relative folder, key and size,
+// and how it stops.
+
+#include "scan_fixture.h"
+
+#include "engine/walker.h"
+#include "lists/texts.h"
+
+#include <algorithm>
+#include <fcntl.h>
+#include <map>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace tandara::test {
+namespace {
+
+std::vector<std::string> sorted(std::vector<std::string> v)
+{
+    std::sort(v.begin(), v.end());
+    return v;
+}
+
+// Only an origin side: the destination is an empty folder.
+std::vector<std::string> originKeys(const std::string &origin)
+{
+    TempDir empty;
+    ScanResult result;
+    scanTrees(result, origin, empty.path());
+    return sorted(result.keys(0));
+}
+
+TEST(OriginWalk, ListsFilesOfEveryLevelButNotFoldersOrDotFolders)
+{
+    TempDir tree;
+    makeTree(tree.path(), {{"a.txt"}, {".profile"}, {"X/Y/b.txt"}, {"only/folders/"},
+                           {".cache/inside.txt"}, {"X/.git/config"}, {"X/.hidden.txt"}});
+    EXPECT_EQ(originKeys(tree.path()),
+              (std::vector<std::string>{"/.profile", "/X/.hidden.txt", "/X/Y/b.txt", "/a.txt"}));
+}
+
+TEST(OriginWalk, EmptyTreesAndMissingRootsGiveNoRows)
+{
+    TempDir tree;
+    makeTree(tree.path(), {{"a/b/c/"}, {"d/"}});
+    EXPECT_TRUE(originKeys(tree.path()).empty());
+    EXPECT_TRUE(originKeys(tree / "does-not-exist").empty());
+}
+
+TEST(OriginWalk, RootWithOrWithoutFinalSeparatorGivesTheSameKeys)
+{
+    TempDir tree;
+    makeTree(tree.path(), {{"a.txt"}, {"X/Y/b.txt"}});
+    const std::vector<std::string> expected{"/X/Y/b.txt", "/a.txt"};
+    EXPECT_EQ(originKeys(tree.path()), expected);
+    EXPECT_EQ(originKeys(tree.path() + "/"), expected);
+    EXPECT_EQ(originKeys(tree.path() + "//"), expected);
+}
+
+TEST(OriginWalk, RowsCarryFolderSizeTimeAndTag)
+{
+    TempDir tree, empty;
+    makeTree(tree.path(), {{"X/Y/b.txt", 1234, 1700000123}});
+    ScanResult result;
+    scanTrees(result, tree.path(), empty.path());
+    ASSERT_EQ(result.lists[0].count(), 1u);
+    const ResultRow row = result.lists[0].row(0);
+    EXPECT_EQ(row.name, "b.txt");
+    EXPECT_EQ(row.folder, "/X/Y/");
+    EXPECT_EQ(row.size, 1234);
+    EXPECT_EQ(row.mtime, 1700000123);
+    EXPECT_EQ(result.lists[0].tag(0), "/X/Y/b.txt");
+    EXPECT_EQ(result.state.dTotaleLv[0], 1234.0);
+}
+
+TEST(OriginWalk, SizeTextsKeepTwoDigitsAndTheFullSize)
+{
+    TempDir tree, empty;
+    makeTree(tree.path(), {{"zero"}, {"five", 5}});
+    const std::string big = tree / "big";
+    const int fd = open(big.c_str(), O_CREAT | O_WRONLY, 0644);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(ftruncate(fd, 5LL << 30), 0); // sparse: takes no disk space
+    close(fd);
+
+    ScanResult result;
+    scanTrees(result, tree.path(), empty.path());
+    std::map<std::string, QString> texts;
+    for (size_t pos = 0; pos < result.lists[0].count(); ++pos) {
+        const ResultRow r = result.lists[0].row(pos);
+        texts[std::string(r.name)] = formatGrouped2(r.size);
+    }
+    EXPECT_EQ(texts["zero"], "00");
+    EXPECT_EQ(texts["five"], "05");
+    EXPECT_EQ(texts["big"], "5.368.709.120");
+    EXPECT_EQ(result.state.dTotaleLv[0], 5368709120.0 + 5);
+}
+
+TEST(OriginWalk, NameThatIsNotUtf8KeepsItsBytes)
+{
+    TempDir tree;
+    const std::string name = "caf\xe9-\xff.txt";
+    writeFile(tree / name, 3, 1700000000);
+    EXPECT_EQ(originKeys(tree.path()), std::vector<std::string>{"/" + name});
+}
+
+TEST(OriginWalk, LinksToFoldersAreWalkedButNeverInALoop)
+{
+    TempDir tree, outside;
+    makeTree(tree.path(), {{"a/f.txt"}});
+    makeTree(outside.path(), {{"g.txt"}});
+    ASSERT_EQ(symlink(tree.path().c_str(), (tree / "a/back-to-root").c_str()), 0);
+    ASSERT_EQ(symlink("..", (tree / "a/up").c_str()), 0);
+    ASSERT_EQ(symlink(outside.path().c_str(), (tree / "ext").c_str()), 0);
+    ASSERT_EQ(symlink("missing", (tree / "dangling").c_str()), 0);
+    EXPECT_EQ(originKeys(tree.path()),
+              (std::vector<std::string>{"/a/f.txt", "/dangling", "/ext/g.txt"}));
+}
+
+TEST(OriginWalk, UnreadableFolderIsLeftOutWithoutEndingTheScan)
+{
+    TempDir tree;
+    makeTree(tree.path(), {{"open/a.txt"}, {"closed/b.txt"}});
+    chmod((tree / "closed").c_str(), 0);
+    chmod(tree.path().c_str(), 0755);
+    if (permissionsApply()) {
+        EXPECT_EQ(originKeys(tree.path()), std::vector<std::string>{"/open/a.txt"});
+        return;
+    }
+    // Root reads every folder: walk as the user nobody in a child process.
+    chmod((tree / "open").c_str(), 0755);
+    chmod((tree / "open/a.txt").c_str(), 0644);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (setgid(65534) != 0 || setuid(65534) != 0)
+            _exit(100);
+        std::vector<std::string> keys;
+        bool cancel = false;
+        walkTree(tree.path(), tree.path().size(), {}, cancel, [&](const WalkedFile &f) {
+            keys.push_back(std::string(f.folder) + std::string(f.name));
+        });
+        _exit(keys == std::vector<std::string>{"/open/a.txt"} ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 100)
+        GTEST_SKIP() << "cannot switch to the user nobody";
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+}
+
+TEST(OriginWalk, CancelStopsAtTheNextSubfolderBoundary)
+{
+    // Forty sibling folders, each with one file, and a deep chain inside
+    // the first one read: once the flag is set after a subfolder, no other
+    // folder is read and no further file listed, while each level still
+    // yields on the way up.
+    TempDir tree;
+    for (int i = 0; i < 40; ++i)
+        writeFile(tree / ("d" + std::to_string(i) + "/x/f.txt"), 1, 1700000000);
+    bool cancel = false;
+    int boundaries = 0;
+    int foldersShown = 0;
+    int files = 0;
+    WalkHooks hooks;
+    hooks.showFolder = [&](std::string_view) { ++foldersShown; };
+    hooks.afterSubfolder = [&] {
+        if (++boundaries == 3)
+            cancel = true;
+    };
+    walkTree(tree.path(), tree.path().size(), hooks, cancel, [&](const WalkedFile &) { ++files; });
+    // root, d?, d?/x, d?, d?/x: the flag set after the second d? stops it.
+    EXPECT_EQ(foldersShown, 5);
+    EXPECT_EQ(boundaries, 4) << "the inner boundary, then the outer one";
+    EXPECT_EQ(files, 2);
+}
+
+TEST(ScanCommand, CancelDuringTheOriginWalkLeavesEmptyListsAndZeroTotals)
+{
+    TempDir origin, dest;
+    makeTree(origin.path(), {{"a/1.txt", 10}, {"b/2.txt", 20}, {"3.txt", 30}});
+    makeTree(dest.path(), {{"4.txt", 40}});
+    ScanResult result;
+    WalkHooks hooks;
+    hooks.afterSubfolder = [&] { result.state.bAnnulla = true; };
+    scanTrees(result, origin.path(), dest.path(), hooks);
+    EXPECT_FALSE(result.completed);
+    for (int k = 0; k < kListCount; ++k) {
+        EXPECT_EQ(result.lists[k].count(), 0u) << "list " << k;
+        EXPECT_EQ(result.state.dTotaleLv[k], 0.0) << "list " << k;
+    }
+}
+
+TEST(ScanCommand, StatusHookSeesEveryFolderWithAFinalSeparator)
+{
+    TempDir origin, dest;
+    makeTree(origin.path(), {{"a/b/1.txt"}});
+    std::vector<std::string> shown;
+    WalkHooks hooks;
+    hooks.showFolder = [&](std::string_view f) { shown.emplace_back(f); };
+    ScanResult result;
+    scanTrees(result, origin.path(), dest.path(), hooks);
+    EXPECT_EQ(shown, (std::vector<std::string>{origin.path() + "/", origin.path() + "/a/",
+                                               origin.path() + "/a/b/", dest.path() + "/"}));
+}
+
+} // namespace
+} // namespace tandara::test
