@@ -1,0 +1,31 @@
+#pragma once
+// CopiaFile: the copy of one result row to the other side's tree, with the
+// bookkeeping of the lists and byte totals.
+
+#include "fileops/rowop.h"
+
+#include <optional>
+#include <string>
+
+namespace tandara {
+
+// Copies the file of row `row` (0-based) of list m_iNumLv from root
+// sDirPart to the same relative place under sDirPart2:
+//  * creates the missing folders on the way (CreaDir);
+//  * for lists 2 and 3, where the target exists, clears its read-only mark
+//    first; lists 0 and 1 leave an unexpected read-only target alone, so
+//    that copy fails;
+//  * copies through hooks.copy (contents, time and permission bits; the
+//    old target is replaced only by a whole new file).
+// Then the row leaves its list: for lists 2 and 3 the pair leaves both
+// lists at that position and each total drops by its own row's size; for
+// 0 and 1 only that row and that total. m_dCopiati rises by the copied
+// row's size. Gives the status-panel tab to rewrite.
+//
+// On failure the message goes to hooks.report, nothing changes and the
+// result is nullopt.
+std::optional<int> CopiaFile(int m_iNumLv, const ResultModels &lists, int row, const std::string &sDirPart,
+                             const std::string &sDirPart2, ScanState &state, double &m_dCopiati,
+                             const FileOpHooks &hooks);
+
+} // namespace tandara

@@ -1,0 +1,41 @@
+#include "optexts.h"
+
+#include "lists/texts.h"
+
+#include <cerrno>
+#include <cmath>
+
+namespace tandara {
+
+namespace {
+constexpr size_t kLongestName = 255;
+}
+
+QString copyFailureText(const fs::FsError &error, const std::string &source, const std::string &target)
+{
+    if (error.code == ENAMETOOLONG || source.size() > kLongestName || target.size() > kLongestName)
+        return QStringLiteral("Nome troppo lungo, impossibile copiarlo.");
+    return QString::number(error.code) + QLatin1Char(' ') + QString::fromLocal8Bit(error.description);
+}
+
+QString deleteFailureText(const fs::FsError &error)
+{
+    return QString::fromLocal8Bit(error.description);
+}
+
+QString spaceMessage(uint64_t required, uint64_t free)
+{
+    return QStringLiteral("Lo spazio per copiare i file prescelti è insufficiente.\r\n\r\n"
+                          "Occorrono almeno %1 byte liberi, invece\r\n\r\n"
+                          "vi sono solo %2 byte liberi nel disco.")
+        .arg(formatGrouped(int64_t(required + 100)), formatGrouped(int64_t(free)));
+}
+
+QString percentLine(double done, double total, Operation operation)
+{
+    const auto whole = static_cast<long long>(std::trunc(done / total * 100.0));
+    return QLatin1Char(' ') + QString::number(whole)
+        + (operation == Operation::Copy ? QStringLiteral("% di File Copiati") : QStringLiteral("% di File Eliminati"));
+}
+
+} // namespace tandara

@@ -1,0 +1,39 @@
+#pragma once
+// What the per-row file operations (CopiaFile, CancellaFile) share: the
+// four result lists they keep in step, and the hooks through which they
+// reach the window without knowing it.
+
+#include "engine/fsservices.h"
+#include "engine/scanstate.h"
+#include "lists/resultlistmodel.h"
+
+#include <QString>
+#include <array>
+#include <functional>
+#include <string>
+
+namespace tandara {
+
+// The four result lists as the views see them, indexed like ScanState.
+// Rows leave and join only through the models, so views stay consistent.
+using ResultModels = std::array<ResultListModel *, kListCount>;
+
+using CopyRunner = std::function<fs::FsError(const std::string &source, const std::string &target)>;
+
+struct FileOpHooks {
+    // Shows the failure of one file to the user (OK button only, no icon,
+    // the program's title). Must be set.
+    std::function<void(const QString &message)> report;
+    // Copies one file over any target; the window side may hand in a runner
+    // that keeps the interface alive meanwhile (see backgroundcopy.h).
+    CopyRunner copy = fs::copyFile;
+};
+
+// The tab of the status panel that shows list k: 0 "File Mancanti" for
+// lists 0 and 1, 1 "File Modificati" for lists 2 and 3.
+constexpr int panelTabOf(int k)
+{
+    return k / 2;
+}
+
+} // namespace tandara

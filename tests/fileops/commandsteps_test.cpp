@@ -1,0 +1,94 @@
+// The window-free steps and texts of the copy and delete commands.
+
+#include "fileops/commandsteps.h"
+#include "fileops/optexts.h"
+
+#include <cerrno>
+#include <cstring>
+#include <gtest/gtest.h>
+
+namespace tandara::test {
+namespace {
+
+TEST(CommandSteps, PartnerIsTheOtherSide)
+{
+    EXPECT_EQ(partner(0), 1);
+    EXPECT_EQ(partner(1), 0);
+    EXPECT_EQ(partner(2), 3);
+    EXPECT_EQ(partner(3), 2);
+}
+
+TEST(CommandSteps, SizingAddsSelectedRowsAndStopsOnRequest)
+{
+    ResultList list(IconKey::NuovoO);
+    for (int64_t size : {100, 0, 2000, 7})
+        list.append("f", "/", size, 0, true);
+    list.setSelected(0, true);
+    list.setSelected(1, true);
+    list.setSelected(3, true);
+
+    int yields = 0;
+    const auto sizes = sizeSelection(list, [&] { return ++yields > 0; });
+    ASSERT_TRUE(sizes);
+    EXPECT_EQ(sizes->selected, 3u);
+    EXPECT_EQ(sizes->total, 107.0);
+    EXPECT_EQ(sizes->required, 107u + 3 * 64);
+    EXPECT_EQ(yields, 3);
+
+    int calls = 0;
+    EXPECT_EQ(sizeSelection(list, [&] { return ++calls < 2; }), std::nullopt);
+    EXPECT_EQ(calls, 2);
+
+    list.setAllSelected(false);
+    const auto none = sizeSelection(list, [] { return true; });
+    ASSERT_TRUE(none);
+    EXPECT_EQ(none->selected, 0u);
+}
+
+TEST(CommandSteps, ZeroLengthFilesStillNeedRoom)
+{
+    ResultList list(IconKey::NuovoO);
+    list.append("empty", "/", 0, 0, true);
+    list.setSelected(0, true);
+    const auto sizes = sizeSelection(list, [] { return true; });
+    ASSERT_TRUE(sizes);
+    EXPECT_EQ(sizes->total, 0.0);
+    EXPECT_EQ(sizes->required, 64u);
+    EXPECT_TRUE(enoughSpace(64, sizes->required));
+    EXPECT_FALSE(enoughSpace(63, sizes->required));
+}
+
+TEST(CommandTexts, SpaceMessageShowsRequiredPlusHundredAndFreeGrouped)
+{
+    EXPECT_EQ(spaceMessage(1234567, 0),
+              QString::fromUtf8("Lo spazio per copiare i file prescelti è insufficiente.\r\n\r\n"
+                                "Occorrono almeno 1.234.667 byte liberi, invece\r\n\r\n"
+                                "vi sono solo 0 byte liberi nel disco."));
+    EXPECT_TRUE(spaceMessage(0, 5368709120).endsWith("vi sono solo 5.368.709.120 byte liberi nel disco."));
+    EXPECT_TRUE(spaceMessage(0, 5).contains("almeno 100 byte"));
+}
+
+TEST(CommandTexts, PercentLineCutsTheFraction)
+{
+    EXPECT_EQ(percentLine(0, 300, Operation::Copy), " 0% di File Copiati");
+    EXPECT_EQ(percentLine(2, 3, Operation::Copy), " 66% di File Copiati");
+    EXPECT_EQ(percentLine(999.9, 1000, Operation::Delete), " 99% di File Eliminati");
+    EXPECT_EQ(percentLine(5e12, 5e12, Operation::Delete), " 100% di File Eliminati");
+}
+
+TEST(CommandTexts, FailureMessages)
+{
+    const fs::FsError denied = fs::FsError::fromErrno(EACCES);
+    const QString description = QString::fromLocal8Bit(strerror(EACCES));
+    const std::string at255(255, 'a');
+    const std::string at256(256, 'a');
+    EXPECT_EQ(copyFailureText(denied, at255, at255), QString::number(EACCES) + " " + description);
+    EXPECT_EQ(copyFailureText(denied, at256, "/x"), "Nome troppo lungo, impossibile copiarlo.");
+    EXPECT_EQ(copyFailureText(denied, "/x", at256), "Nome troppo lungo, impossibile copiarlo.");
+    EXPECT_EQ(copyFailureText(fs::FsError::fromErrno(ENAMETOOLONG), "/x", "/y"),
+              "Nome troppo lungo, impossibile copiarlo.");
+    EXPECT_EQ(deleteFailureText(denied), description);
+}
+
+} // namespace
+} // namespace tandara::test

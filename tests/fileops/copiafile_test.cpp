@@ -1,0 +1,162 @@
+// Copying result rows to the other side, with the list bookkeeping.
+
+#include "fileops/backgroundcopy.h"
+#include "sync_fixture.h"
+
+#include <cerrno>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace tandara::test {
+namespace {
+
+mode_t modeOf(const std::string &path)
+{
+    struct stat st {};
+    stat(path.c_str(), &st);
+    return st.st_mode & 07777;
+}
+
+TEST(CopiaFile, CreatesEveryMissingLevelAndSettlesTheRow)
+{
+    SyncTrees t;
+    makeTree(t.origin, {{"a/b/c/deep.txt", 1234, 1600000000}, {"top.txt", 7, 1600000001}});
+    t.scan();
+    ASSERT_EQ(t.rows(0), 2u);
+
+    const int deep = t.find(0, "/a/b/c/deep.txt");
+    EXPECT_EQ(t.copy(0, deep), 0);
+    EXPECT_EQ(readFile(t.dest + "/a/b/c/deep.txt"), std::string(1234, 'x'));
+    EXPECT_EQ(t.rows(0), 1u);
+    EXPECT_EQ(t.state.dTotaleLv[0], 7.0);
+    EXPECT_EQ(t.done, 1234.0);
+
+    // A file straight in the root joins root, "/" and name.
+    EXPECT_EQ(t.copy(0, 0), 0);
+    EXPECT_EQ(readFile(t.dest + "/top.txt"), "xxxxxxx");
+    EXPECT_EQ(t.rows(0), 0u);
+    EXPECT_EQ(t.state.dTotaleLv[0], 0.0);
+    EXPECT_EQ(t.done, 1241.0);
+    EXPECT_TRUE(t.messages.isEmpty());
+}
+
+TEST(CopiaFile, ModifiedPairLeavesBothListsAndEachTotalDropsByItsOwnSize)
+{
+    SyncTrees t;
+    makeTree(t.origin, {{"p/one.txt", 10, 1600000000}, {"p/two.txt", 40, 1600000000}});
+    makeTree(t.dest, {{"p/one.txt", 3, 1600000000}, {"p/two.txt", 40, 1500000000}});
+    chmod((t.dest + "/p/one.txt").c_str(), 0444);
+    t.scan();
+    ASSERT_EQ(t.rows(2), 2u);
+    ASSERT_EQ(t.state.dTotaleLv[2], 50.0);
+    ASSERT_EQ(t.state.dTotaleLv[3], 43.0);
+
+    // Origin to destination over a read-only older copy.
+    const int one = t.find(2, "/p/one.txt");
+    EXPECT_EQ(t.copy(2, one), 1);
+    EXPECT_EQ(readFile(t.dest + "/p/one.txt"), std::string(10, 'x'));
+    EXPECT_EQ(t.rows(2), 1u);
+    EXPECT_EQ(t.rows(3), 1u);
+    EXPECT_EQ(t.state.dTotaleLv[2], 40.0);
+    EXPECT_EQ(t.state.dTotaleLv[3], 40.0);
+    EXPECT_EQ(t.done, 10.0);
+    EXPECT_EQ(t.find(3, "/p/two.txt"), t.find(2, "/p/two.txt"));
+
+    // Destination to origin: the copied side's size counts as copied.
+    writeFile(t.dest + "/p/two.txt", 40, 1500000000);
+    EXPECT_EQ(t.copy(3, 0), 1);
+    EXPECT_EQ(t.rows(2) + t.rows(3), 0u);
+    EXPECT_EQ(t.state.dTotaleLv[2] + t.state.dTotaleLv[3], 0.0);
+    EXPECT_EQ(t.done, 50.0);
+    EXPECT_TRUE(t.messages.isEmpty());
+
+    t.scan();
+    for (int k = 0; k < kListCount; ++k)
+        EXPECT_EQ(t.rows(k), 0u) << "list " << k;
+}
+
+TEST(CopiaFile, ReadOnlyTargetOfAMissingFileFailsAndKeepsTheRow)
+{
+    SyncTrees t;
+    makeTree(t.origin, {{"new.txt", 10, 1600000000}});
+    t.scan();
+    // Meanwhile a read-only file of that name turns up on the other side;
+    // only modified files get their target's mark cleared.
+    writeFile(t.dest + "/new.txt", 3, 1500000000);
+    chmod((t.dest + "/new.txt").c_str(), 0444);
+
+    EXPECT_EQ(t.copy(0, 0), std::nullopt);
+    ASSERT_EQ(t.messages.size(), 1);
+    EXPECT_EQ(t.messages[0], QString::number(EACCES) + " " + QString::fromLocal8Bit(strerror(EACCES)));
+    EXPECT_EQ(readFile(t.dest + "/new.txt"), "xxx");
+    EXPECT_EQ(modeOf(t.dest + "/new.txt"), 0444u);
+    EXPECT_EQ(t.rows(0), 1u);
+    EXPECT_EQ(t.state.dTotaleLv[0], 10.0);
+    EXPECT_EQ(t.done, 0.0);
+}
+
+TEST(CopiaFile, LongFullNamesGetTheirOwnMessageOnlyAboveTheLimit)
+{
+    // Same-length roots, so a name sized for the target fits the source too.
+    TempDir base;
+    const std::string originRoot = base.folder("o");
+    const std::string destRoot = base.folder("d");
+    auto failWithTargetLength = [&](size_t length) {
+        const std::string name(length - destRoot.size() - 1, 'n');
+        SyncTrees t(originRoot, destRoot);
+        writeFile(originRoot + "/" + name, 5, 1600000000);
+        t.scan();
+        writeFile(destRoot + "/" + name, 1, 1600000000);
+        chmod((destRoot + "/" + name).c_str(), 0444);
+        EXPECT_EQ(t.copy(0, 0), std::nullopt);
+        EXPECT_EQ(t.rows(0), 1u);
+        chmod((destRoot + "/" + name).c_str(), 0644);
+        unlink((destRoot + "/" + name).c_str());
+        unlink((originRoot + "/" + name).c_str());
+        return t.messages.value(0);
+    };
+    EXPECT_EQ(failWithTargetLength(255), QString::number(EACCES) + " " + QString::fromLocal8Bit(strerror(EACCES)));
+    EXPECT_EQ(failWithTargetLength(256), "Nome troppo lungo, impossibile copiarlo.");
+}
+
+TEST(CopiaFile, CopyingEveryDifferenceLeavesIdenticalTrees)
+{
+    SyncTrees t;
+    makeTree(t.origin, {{"same.txt", 5, 1600000000},
+                        {"x/only-origin.txt", 9, 1600000000},
+                        {"x/y/z/changed.txt", 100, 1600000000},
+                        {".hidden/skipped.txt", 1, 1600000000}});
+    makeTree(t.dest, {{"same.txt", 5, 1600000000},
+                      {"x/y/z/changed.txt", 100, 1600000500},
+                      {"only-dest.txt", 2, 1600000000}});
+    t.scan();
+    for (int k : {0, 2})
+        for (int row = int(t.rows(k)) - 1; row >= 0; --row)
+            ASSERT_TRUE(t.copy(k, row).has_value());
+    EXPECT_EQ(t.state.dTotaleLv[0] + t.state.dTotaleLv[2] + t.state.dTotaleLv[3], 0.0);
+
+    t.scan();
+    EXPECT_EQ(t.rows(0) + t.rows(2) + t.rows(3), 0u);
+    EXPECT_EQ(t.keys(1), std::set<std::string>{"/only-dest.txt"});
+}
+
+TEST(CopiaFile, RunsThroughABackgroundCopyAndReportsItsFailure)
+{
+    SyncTrees t;
+    makeTree(t.origin, {{"big.bin", 3 << 20, 1600000000}, {"gone.txt", 1, 1600000000}});
+    t.scan();
+    t.hooks.copy = backgroundCopy([] {});
+
+    const int big = t.find(0, "/big.bin");
+    EXPECT_EQ(t.copy(0, big), 0);
+    EXPECT_EQ(readFile(t.dest + "/big.bin"), readFile(t.origin + "/big.bin"));
+
+    unlink((t.origin + "/gone.txt").c_str());
+    EXPECT_EQ(t.copy(0, 0), std::nullopt);
+    EXPECT_EQ(t.messages.value(0), QString::number(ENOENT) + " " + QString::fromLocal8Bit(strerror(ENOENT)));
+    EXPECT_EQ(t.rows(0), 1u);
+}
+
+} // namespace
+} // namespace tandara::test

@@ -1,0 +1,75 @@
+// Copies onto a small volume that fills up part-way through a file.
+
+#include "fileops/spaziosudisco.h"
+#include "sync_fixture.h"
+
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
+#include <gtest/gtest.h>
+#include <sys/mount.h>
+
+namespace tandara::test {
+namespace {
+
+std::set<std::string> entriesOf(const std::string &folder)
+{
+    std::set<std::string> names;
+    if (DIR *d = opendir(folder.c_str())) {
+        while (dirent *e = readdir(d))
+            names.insert(e->d_name);
+        closedir(d);
+    }
+    return names;
+}
+
+class FullVolume : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        small = t.dir.folder("small");
+        if (mount("tmpfs", small.c_str(), "tmpfs", 0, "size=1m") != 0)
+            GTEST_SKIP() << "a 1 MiB tmpfs cannot be mounted here: " << strerror(errno);
+        mounted = true;
+    }
+    void TearDown() override
+    {
+        if (mounted)
+            umount2(small.c_str(), MNT_DETACH);
+    }
+
+    SyncTrees t;
+    std::string small;
+    bool mounted = false;
+};
+
+TEST_F(FullVolume, FreeSpaceIsMeasuredAtTheNearestExistingFolder)
+{
+    uint64_t free = 12345;
+    SpazioSuDisco(small + "/not/made/yet", free);
+    EXPECT_GT(free, 0u);
+    EXPECT_LE(free, 1u << 20);
+}
+
+TEST_F(FullVolume, ACopyThatFailsPartWayLeavesTheOldTargetByteIdentical)
+{
+    SyncTrees onSmall(t.origin, small);
+    makeTree(t.origin, {{"big.bin", 2 << 20, 1600000000}});
+    makeTree(small, {{"big.bin", 1000, 1500000000}});
+    onSmall.scan();
+    ASSERT_EQ(onSmall.rows(2), 1u);
+
+    EXPECT_EQ(onSmall.copy(2, 0), std::nullopt);
+    EXPECT_EQ(onSmall.messages,
+              QStringList{QString::number(ENOSPC) + " " + QString::fromLocal8Bit(strerror(ENOSPC))});
+    EXPECT_EQ(readFile(small + "/big.bin"), std::string(1000, 'x'));
+    EXPECT_EQ(entriesOf(small), (std::set<std::string>{".", "..", "big.bin"}));
+    EXPECT_EQ(onSmall.rows(2), 1u);
+    EXPECT_EQ(onSmall.rows(3), 1u);
+    EXPECT_EQ(onSmall.state.dTotaleLv[2], double(2 << 20));
+    EXPECT_EQ(onSmall.state.dTotaleLv[3], 1000.0);
+    EXPECT_EQ(onSmall.done, 0.0);
+}
+
+} // namespace
+} // namespace tandara::test
