@@ -1,0 +1,27 @@
+#pragma once
+// Drawing pieces of the button: the raised face and the greyed picture.
+
+#include <QColor>
+#include <QPixmap>
+#include <QRectF>
+
+class QPainter;
+
+namespace tandara {
+
+struct FaceState {
+    bool down = false;
+    bool enabled = true;
+};
+
+// A rounded face shaded from color: lit from above when raised, shaded
+// from above when down, washed out towards grey when disabled.
+void paintButtonFace(QPainter &painter, const QRectF &rect, const QColor &color, FaceState state);
+
+// The picture without colour and lightened, with its transparency kept.
+QPixmap greyedPicture(const QPixmap &picture);
+
+// The caption colour of a disabled button.
+QColor disabledCaptionColor();
+
+} // namespace tandara
