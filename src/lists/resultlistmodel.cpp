@@ -34,16 +34,18 @@ void ResultListModel::clear()
 void ResultListModel::beginBulkChange()
 {
     beginResetModel();
+    bulk_ = true;
 }
 
 void ResultListModel::endBulkChange()
 {
+    bulk_ = false;
     endResetModel();
 }
 
 int ResultListModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(list_.count());
+    return parent.isValid() || bulk_ ? 0 : int(list_.count());
 }
 
 int ResultListModel::columnCount(const QModelIndex &parent) const
@@ -53,7 +55,7 @@ int ResultListModel::columnCount(const QModelIndex &parent) const
 
 QVariant ResultListModel::data(const QModelIndex &index, int role) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+    if (bulk_ || !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
     const size_t pos = size_t(index.row());
     switch (role) {

@@ -8,7 +8,8 @@
 //  * Bulk changes straight on list() (the scan adds a million rows) must be
 //    bracketed by beginBulkChange() / endBulkChange(), which reset the model
 //    once instead of signalling per row. Between the two calls a view must
-//    not read the model (the scan hides its views meanwhile).
+//    not read the model (the scan hides its views meanwhile); the model
+//    reports no rows until the bulk change ends.
 //  * data() and rowCount() are O(1) after the first positional access
 //    following a bulk change.
 
@@ -50,6 +51,10 @@ public:
 
 private:
     ResultList list_;
+    // Inside a bulk change the model shows no rows: the rows are being
+    // added, and a positional read would compact the list under the
+    // comparison's slot index.
+    bool bulk_ = false;
     std::function<QVariant(IconKey)> iconProvider_;
 };
 

@@ -1,14 +1,125 @@
 #pragma once
-// The main window.
+// The main window: two folder trees, four result lists on two tabs, the
+// status panel and the buttons that start a scan, a copy or a delete.
+//
+// The window holds the controls and routes their events; the work itself
+// lives elsewhere: the walks and the comparison in the engine, the list
+// data in the models, the file operations in fileops. Its public members
+// carry the names the rest of the program and the tests use.
 
+#include "engine/scanstate.h"
+#include "fileops/rowop.h"
+#include "fileops/ui/frmanimate.h"
+#include "lists/resultlistmodel.h"
+#include "mainwindow/controls/imagelist.h"
+
+#include <QPointer>
 #include <QWidget>
+#include <array>
+
+class QCheckBox;
+class QLabel;
 
 namespace tandara {
 
-class frmMain : public QWidget {
+class cpvButton;
+class FolderView;
+class PictureBar;
+class ResultListView;
+class frmServ;
+
+class frmMain : public QWidget, public ProgressOwner {
     Q_OBJECT
 public:
     explicit frmMain(QWidget *parent = nullptr);
+    ~frmMain() override;
+
+    // Result lists and their data.
+    void PulisciListview();
+    void ScriviPanel(int Index);
+    void cpvTabStrip_Click(int Index);
+
+    // Window commands.
+    void Ripristina();
+    void Annulla() override;
+    bool cancelFlag() const override { return state.bAnnulla; }
+    void MouseIn(cpvButton *cpv);
+    void MouseOut(cpvButton *cpv);
+
+    // The scan command.
+    void cpvScansione_Click();
+    bool isScanning() const { return scanning_; }
+
+    // Copy and delete of the selected rows (row positions are 0-based).
+    void Copia(int m_iNumLv);
+    void CopiaFile(int m_iNumLv, int lRiga, const std::string &sDirPart, const std::string &sDirPart2);
+    void Elimina();
+    void CancellaFile(int m_iNumLv, const std::string &sNomeFile, int lRiga);
+    // The progress dialog of the running copy or delete, if any.
+    frmAnimate *progressDialog() const { return progress_; }
+
+    // Controls, by the names the window gives them.
+    PictureBar *picBarra = nullptr;
+    PictureBar *picBarraInferiore = nullptr;
+    QLabel *imgFrmIco = nullptr;
+    cpvButton *cpvMinimizza = nullptr;
+    cpvButton *cpvMassimizza = nullptr;
+    cpvButton *cpvChiudi = nullptr;
+    cpvButton *cpvScansione = nullptr;
+    cpvButton *cpvInfo = nullptr;
+    cpvButton *cpvAnnulla = nullptr;
+    cpvButton *cpvEsci = nullptr;
+    std::array<cpvButton *, 4> cpvCopia{};
+    std::array<cpvButton *, 2> cpvTabStrip{};
+    std::array<QLabel *, 2> lblInt{};
+    std::array<FolderView *, 2> flvList{};
+    QCheckBox *chkFile = nullptr;
+    QLabel *lblChk = nullptr;
+    QLabel *Label1 = nullptr;
+    std::array<ResultListView *, 4> lvFiles{};
+    std::array<QLabel *, 2> lblStBar{};
+    ImageList imlIco;
+    frmServ *serv = nullptr;
+
+    // Window state.
+    std::array<ResultListModel *, 4> models{};
+    ScanState state;
+    int16_t m_iLvCorrente = 0;
+    double m_dTotCopia = 0;
+    double m_dCopiati = 0;
+    double m_dTotElimina = 0;
+    double m_dEliminati = 0;
+
+    // The client area and the bars, in twips.
+    static constexpr int kClientWidth = 10080;
+    static constexpr int kClientHeight = 8130;
+    static constexpr int kBarHeight = 375;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createControls();
+    void createButtons();
+    void createLists();
+    void createStatusBar();
+    void connectEvents();
+    void loadWindow();
+    void placeTwips(QWidget *widget, int left, int top, int width, int height);
+    ResultLists resultLists();
+    void enterScanningState();
+    void setBusyPointer(bool busy);
+    void showRightMenu(int Index, QPoint globalPos);
+    void chkFile_Click();
+    void enterOperationState();
+    frmAnimate &openProgressDialog(const QString &caption, const QString &operation);
+    void closeProgressDialog();
+    FileOpHooks fileOpHooks();
+
+    bool scanning_ = false;
+    bool busyPointer_ = false;
+    QPointer<frmAnimate> progress_;
 };
 
 } // namespace tandara

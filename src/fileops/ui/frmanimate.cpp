@@ -77,10 +77,9 @@ void frmAnimate::createControls(const QPixmap &cancelPicture)
 
     cpvAnnulla = new cpvButton(this);
     cpvAnnulla->setCaption(QStringLiteral("Annulla"));
-    cpvAnnulla->setCaptionFont(labelFont);
-    cpvAnnulla->setButtonColor(kIdleFace);
-    cpvAnnulla->setFontColor(Qt::black);
-    cpvAnnulla->setCaptionAlign(4);
+    cpvAnnulla->setButtoncolor(kIdleFace);
+    cpvAnnulla->setFontcolor(Qt::black);
+    cpvAnnulla->setCaptionalign(4);
     cpvAnnulla->setPicture(cancelPicture);
     cpvAnnulla->setGeometry(twipsToPxX(4380), twipsToPxY(1665), twipsToPxX(1080), twipsToPxY(345));
     connect(cpvAnnulla, &cpvButton::clicked, this, [this] { owner_.Annulla(); });

@@ -1,0 +1,42 @@
+#pragma once
+// The report view of one result list: four columns, several rows
+// selectable, fixed row height so a million rows scroll without a pause.
+//
+// The selection is mirrored into the rows of the ResultList (a flag per
+// row), so asking whether a row is selected costs O(1) however the user
+// made the selection. A right press never changes the selection.
+
+#include "lists/resultlistmodel.h"
+
+#include <QTableView>
+
+namespace tandara {
+
+class ResultListView : public QTableView {
+    Q_OBJECT
+public:
+    explicit ResultListView(QWidget *parent = nullptr);
+
+    void setResultModel(ResultListModel *model);
+    ResultListModel *resultModel() const { return model_; }
+
+    // Selects every row, first to last; rows already selected stay so.
+    void selectAllRows();
+
+signals:
+    void deletePressed();
+    void rightReleased(QPoint globalPos);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    void mirrorSelection(const QItemSelection &selected, const QItemSelection &deselected);
+
+    ResultListModel *model_ = nullptr;
+};
+
+} // namespace tandara

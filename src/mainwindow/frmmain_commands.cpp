@@ -1,0 +1,89 @@
+// The window's own commands: hover looks, the restore step, cancel and the
+// exit question.
+
+#include "frmmain.h"
+
+#include "lists/resultlistview.h"
+#include "mainwindow/contorno.h"
+#include "mainwindow/controls/cpvbutton.h"
+#include "mainwindow/controls/folderview.h"
+#include "mainwindow/looks.h"
+#include "mainwindow/messageseam.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+
+namespace tandara {
+
+void frmMain::MouseIn(cpvButton *cpv)
+{
+    cpv->setButtoncolor(kActiveFace);
+    cpv->setFontcolor(Qt::white);
+    cpv->setFontBold(true);
+}
+
+void frmMain::MouseOut(cpvButton *cpv)
+{
+    cpv->setButtoncolor(kIdleFace);
+    cpv->setFontcolor(Qt::black);
+    cpv->setFontBold(false);
+}
+
+void frmMain::setBusyPointer(bool busy)
+{
+    if (busy == busyPointer_)
+        return;
+    busyPointer_ = busy;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::BusyCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void frmMain::Ripristina()
+{
+    closeProgressDialog();
+    setEnabled(true);
+    cpvTabStrip_Click(cpvTabStrip[0]->fontBold() ? 0 : 1);
+    for (int i = 0; i < 2; ++i) {
+        flvList[i]->setEnabled(true);
+        cpvTabStrip[i]->setEnabled(true);
+    }
+    cpvScansione->setEnabled(true);
+    cpvAnnulla->hide();
+    cpvEsci->show();
+    chkFile->setEnabled(true);
+    lblStBar[1]->show();
+    setBusyPointer(false);
+}
+
+void frmMain::Annulla()
+{
+    state.bAnnulla = true;
+    Ripristina();
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    // A running scan is stopped first, as its cancel button would.
+    if (scanning_)
+        Annulla();
+    MessageRequest question;
+    question.text = QStringLiteral("Sei sicuro di voler uscire?");
+    question.buttons = MsgButtons::YesNo;
+    question.icon = MsgIcon::Question;
+    question.defaultButton = MsgAnswer::No;
+    if (messages().show(this, question) != MsgAnswer::Yes) {
+        event->ignore();
+        return;
+    }
+    TogliContorno(this);
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window != this && window->objectName() != QLatin1String("frmMain"))
+            window->close();
+    event->accept();
+}
+
+} // namespace tandara

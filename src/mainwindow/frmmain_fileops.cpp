@@ -1,0 +1,182 @@
+// The copy and delete commands: the passes over the selected rows, with the
+// progress dialog up and the cancel flag tested once per file.
+
+#include "frmmain.h"
+
+#include "fileops/backgroundcopy.h"
+#include "fileops/cancellafile.h"
+#include "fileops/commandsteps.h"
+#include "fileops/copiafile.h"
+#include "fileops/deltree.h"
+#include "fileops/optexts.h"
+#include "fileops/spaziosudisco.h"
+#include "lists/texts.h"
+#include "mainwindow/controls/cpvbutton.h"
+#include "mainwindow/controls/frmserv.h"
+#include "mainwindow/controls/imagelist.h"
+#include "mainwindow/messageseam.h"
+#include "mainwindow/routglobal.h"
+
+#include <QCoreApplication>
+
+namespace tandara {
+
+namespace {
+
+void yieldToEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+void frmMain::enterOperationState()
+{
+    cpvScansione->setEnabled(false);
+    cpvAnnulla->show();
+    cpvEsci->hide();
+    setBusyPointer(true);
+    state.bAnnulla = false;
+}
+
+frmAnimate &frmMain::openProgressDialog(const QString &caption, const QString &operation)
+{
+    if (!progress_) {
+        progress_ = new frmAnimate(*this, serv->picBarra(), imlIco.ListImages(QStringLiteral("Annulla")));
+        progress_->move(geometry().center() - progress_->rect().center());
+    }
+    progress_->setCaption(caption);
+    progress_->setOperation(operation);
+    progress_->show();
+    setEnabled(false);
+    return *progress_;
+}
+
+void frmMain::closeProgressDialog()
+{
+    if (progress_ && !progress_->isClosing())
+        progress_->close();
+}
+
+FileOpHooks frmMain::fileOpHooks()
+{
+    FileOpHooks hooks;
+    hooks.report = [this](const QString &message) { showMessage(this, message); };
+    // While one file is copied the clip and the dialog keep painting, but
+    // no user input is taken until the file is done.
+    hooks.copy = backgroundCopy([] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+    return hooks;
+}
+
+void frmMain::Copia(int m_iNumLv)
+{
+    enterOperationState();
+    ResultListModel &list = *models[m_iNumLv];
+    const std::string sDirPart = state.m_sDirRadice[m_iNumLv];
+    const std::string sDirPart2 = state.m_sDirRadice[partner(m_iNumLv)];
+    m_dTotCopia = 0;
+    m_dCopiati = 0;
+    const std::optional<SelectionSizes> sizes = sizeSelection(list.list(), [this] {
+        yieldToEvents();
+        return !state.bAnnulla;
+    });
+    if (!sizes)
+        return;
+    m_dTotCopia = sizes->total;
+    if (sizes->selected == 0) {
+        showMessage(this, QStringLiteral("Per copiare un file, devi prima selezionarlo."), MsgIcon::Information);
+        Annulla();
+        return;
+    }
+    uint64_t free = 0;
+    SpazioSuDisco(sDirPart2, free);
+    if (!enoughSpace(free, sizes->required)) {
+        showMessage(this, spaceMessage(sizes->required, free), MsgIcon::Critical, QStringLiteral("Errore"));
+        Annulla();
+        return;
+    }
+    lIdAnimazione = 101;
+    openProgressDialog(QStringLiteral("Copia File"), QStringLiteral("Sto copiando:"));
+    for (int i = list.rowCount(); i >= 1; --i) {
+        if (!list.list().isSelected(size_t(i - 1)))
+            continue;
+        if (progress_) {
+            progress_->setFileName(displayName(list.list().row(size_t(i - 1)).name));
+            if (m_dTotCopia > 0)
+                progress_->setCaption(percentLine(m_dCopiati, m_dTotCopia, Operation::Copy));
+        }
+        yieldToEvents();
+        CopiaFile(m_iNumLv, i - 1, sDirPart, sDirPart2);
+        if (state.bAnnulla)
+            return;
+    }
+    Ripristina();
+    if (list.rowCount() == 0)
+        cpvCopia[m_iNumLv]->setEnabled(false);
+}
+
+void frmMain::CopiaFile(int m_iNumLv, int lRiga, const std::string &sDirPart, const std::string &sDirPart2)
+{
+    const std::optional<int> tab = tandara::CopiaFile(m_iNumLv, {models[0], models[1], models[2], models[3]},
+                                                      lRiga, sDirPart, sDirPart2, state, m_dCopiati, fileOpHooks());
+    if (tab)
+        ScriviPanel(*tab);
+}
+
+void frmMain::Elimina()
+{
+    enterOperationState();
+    const int index = m_iLvCorrente;
+    ResultListModel &list = *models[index];
+    const std::string root = state.m_sDirRadice[index];
+    if (!askYesNo(this, QStringLiteral("Eliminare il/i file selezionato/i ?"))) {
+        Ripristina();
+        return;
+    }
+    lIdAnimazione = 102;
+    openProgressDialog(QStringLiteral("Elimina File"), QStringLiteral("Sto eliminando:"));
+    m_dTotElimina = 0;
+    m_dEliminati = 0;
+    const std::optional<SelectionSizes> sizes = sizeSelection(list.list(), [this] {
+        yieldToEvents();
+        return !state.bAnnulla;
+    });
+    if (!sizes)
+        return;
+    m_dTotElimina = sizes->total;
+    for (int i = list.rowCount(); i >= 1; --i) {
+        if (!list.list().isSelected(size_t(i - 1)))
+            continue;
+        const ResultRow row = list.list().row(size_t(i - 1));
+        const std::string sNomeFile = fullPath(root, row.folder, row.name);
+        if (progress_) {
+            progress_->setFileName(displayName(row.name));
+            if (m_dTotElimina > 0)
+                progress_->setCaption(percentLine(m_dEliminati, m_dTotElimina, Operation::Delete));
+        }
+        yieldToEvents();
+        CancellaFile(index, sNomeFile, i - 1);
+        if (state.bAnnulla)
+            return;
+    }
+    closeProgressDialog();
+    setEnabled(true);
+    if (askYesNo(this, QStringLiteral("Vuoi cancellare le eventuali Directory vuote?"))) {
+        setBusyPointer(true);
+        Deltree(root);
+        setBusyPointer(false);
+    }
+    Ripristina();
+    if (list.rowCount() == 0)
+        cpvCopia[index]->setEnabled(false);
+}
+
+void frmMain::CancellaFile(int m_iNumLv, const std::string &sNomeFile, int lRiga)
+{
+    const std::optional<int> tab = tandara::CancellaFile(m_iNumLv, sNomeFile, {models[0], models[1], models[2], models[3]},
+                                                         lRiga, state, m_dEliminati, fileOpHooks());
+    if (tab)
+        ScriviPanel(*tab);
+}
+
+} // namespace tandara

@@ -1,0 +1,80 @@
+// The result lists, the tabs that switch between them, the show-files box
+// and the status panel.
+
+#include "frmmain.h"
+
+#include "lists/resultlistview.h"
+#include "lists/statuspanel.h"
+#include "mainwindow/controls/cpvbutton.h"
+#include "mainwindow/controls/folderview.h"
+#include "mainwindow/controls/folderwalk.h"
+#include "mainwindow/controls/frmserv.h"
+#include "mainwindow/looks.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+
+namespace tandara {
+
+void frmMain::cpvTabStrip_Click(int Index)
+{
+    if (Index == 1) {
+        lvFiles[0]->hide();
+        lvFiles[1]->hide();
+        lvFiles[2]->show();
+        lvFiles[3]->show();
+    }
+    const int shown = Index == 0 ? 0 : 2;
+    const int hidden = Index == 0 ? 2 : 0;
+    for (int i = 0; i < 2; ++i) {
+        lvFiles[i + shown]->show();
+        lvFiles[i + hidden]->hide();
+        cpvCopia[i + shown]->show();
+        cpvCopia[i + hidden]->hide();
+        state.m_lNumItems[i + shown] = int32_t(models[i + shown]->rowCount());
+        cpvCopia[i + shown]->setEnabled(state.m_lNumItems[i + shown] != 0);
+        cpvTabStrip[i]->setButtoncolor(kIdleFace);
+        cpvTabStrip[i]->setFontBold(false);
+        cpvTabStrip[i]->setFontcolor(Qt::black);
+    }
+    cpvTabStrip[Index]->setButtoncolor(kActiveFace);
+    cpvTabStrip[Index]->setFontBold(true);
+    cpvTabStrip[Index]->setFontcolor(Qt::white);
+    ScriviPanel(Index);
+}
+
+void frmMain::ScriviPanel(int Index)
+{
+    if (Index != 0 && Index != 1)
+        return;
+    const int left = Index * 2;
+    const int right = left + 1;
+    lblStBar[0]->setText(panelText(models[left]->list().count(), state.dTotaleLv[left], PanelSide::Left));
+    lblStBar[1]->setText(panelText(models[right]->list().count(), state.dTotaleLv[right], PanelSide::Right));
+}
+
+void frmMain::PulisciListview()
+{
+    for (ResultListModel *model : models)
+        model->clear();
+    ScriviPanel(0);
+}
+
+void frmMain::showRightMenu(int Index, QPoint globalPos)
+{
+    m_iLvCorrente = int16_t(Index);
+    if (models[Index]->rowCount() > 0)
+        serv->mnuMenu()->popup(globalPos);
+}
+
+void frmMain::chkFile_Click()
+{
+    const bool checked = chkFile->isChecked();
+    flvList[0]->setShowFiles(checked);
+    flvList[1]->setShowFiles(checked);
+    for (FolderView *tree : flvList)
+        showFilesRefresh(*tree);
+}
+
+} // namespace tandara

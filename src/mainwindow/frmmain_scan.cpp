@@ -1,0 +1,103 @@
+// The scan command: checks the two folders, puts the window into its
+// scanning state, runs the two walks and hands the window back.
+
+#include "frmmain.h"
+
+#include "engine/scan.h"
+#include "fileops/creadir.h"
+#include "lists/resultlistview.h"
+#include "lists/texts.h"
+#include "mainwindow/controls/cpvbutton.h"
+#include "mainwindow/controls/folderview.h"
+#include "mainwindow/messageseam.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+
+namespace tandara {
+
+namespace {
+
+// How often the status label may show a new folder while a scan runs. The
+// label would otherwise repaint once per folder, which on a tree of many
+// small folders costs more than reading them.
+constexpr qint64 kFolderLabelInterval = 40; // ms
+
+} // namespace
+
+void frmMain::enterScanningState()
+{
+    lblStBar[1]->hide();
+    chkFile->setEnabled(false);
+    cpvScansione->setEnabled(false);
+    for (int i = 0; i < 2; ++i) {
+        cpvCopia[i]->setEnabled(false);
+        cpvCopia[i]->hide();
+        cpvCopia[i + 2]->setEnabled(false);
+        cpvCopia[i + 2]->hide();
+        cpvTabStrip[i]->setEnabled(false);
+        flvList[i]->setEnabled(false);
+        lvFiles[i]->hide();
+        lvFiles[i + 2]->hide();
+        state.m_sDirRadice[i + 2] = state.m_sDirRadice[i];
+    }
+    cpvAnnulla->show();
+    cpvEsci->hide();
+}
+
+void frmMain::cpvScansione_Click()
+{
+    setBusyPointer(true);
+    state.clearTotals();
+    PulisciListview();
+    for (int i = 0; i < 2; ++i) {
+        const QByteArray selected = flvList[i]->SelectedFolder().folderPathBytes();
+        const std::string path(selected.constData(), size_t(selected.size()));
+        if (!path.empty())
+            state.m_sDirRadice[i] = path;
+        if (!EsisteDir(state.m_sDirRadice[i]))
+            state.m_sDirRadice[i].clear();
+        if (state.m_sDirRadice[i] == "Desktop")
+            state.m_sDirRadice[i].clear();
+    }
+    if (state.m_sDirRadice[0].empty() || state.m_sDirRadice[1].empty()) {
+        setBusyPointer(false);
+        showMessage(this, QStringLiteral("Devi selezionare una Directory Origine ed una Destinazione."));
+        MouseOut(cpvScansione);
+        return;
+    }
+    for (int i = 0; i < 2; ++i)
+        state.m_sDirRadice[i] = normalizeRoot(state.m_sDirRadice[i]);
+
+    enterScanningState();
+    QElapsedTimer sinceLabel;
+    WalkHooks hooks;
+    hooks.showFolder = [&](std::string_view folder) {
+        if (!sinceLabel.isValid() || sinceLabel.elapsed() >= kFolderLabelInterval) {
+            lblStBar[0]->setText(displayName(folder));
+            sinceLabel.start();
+        }
+    };
+    hooks.afterSubfolder = [] { QCoreApplication::processEvents(); };
+
+    scanning_ = true;
+    for (ResultListModel *model : models)
+        model->beginBulkChange();
+    const bool completed = runScan(state, resultLists(), hooks);
+    for (ResultListModel *model : models)
+        model->endBulkChange();
+    scanning_ = false;
+
+    if (!completed) {
+        state.clearTotals();
+        PulisciListview();
+        return;
+    }
+    for (int k = 0; k < 4; ++k)
+        cpvCopia[k]->setEnabled(state.m_lNumItems[k] != 0);
+    Ripristina();
+}
+
+} // namespace tandara
