@@ -63,6 +63,13 @@ std::pair<int, int> mainAxis(Side side, Align align, int start, int span, int pi
 ButtonLayout layoutButton(const QRect &face, const QSize &picture, const QSize &caption,
                           int picturetab, int captionalign)
 {
+    if (caption.isEmpty()) { // a picture alone sits in the middle of the face
+        if (picture.isEmpty())
+            return {};
+        const QPoint corner(face.left() + (face.width() - picture.width()) / 2,
+                            face.top() + (face.height() - picture.height()) / 2);
+        return {QRect(corner, picture), {}};
+    }
     const Side side = sideOf(picturetab);
     const Align align = alignOf(captionalign);
     const QRect inner = face.adjusted(kButtonMargin, 0, -kButtonMargin, 0);

@@ -1,0 +1,205 @@
+// The button: hover reports, when a click counts, and what it looks like.
+#include "mainwindow/controls/cpvbutton.h"
+
+#include <QApplication>
+#include <QEnterEvent>
+#include <QImage>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+using tandara::cpvButton;
+
+namespace {
+
+void sendMouse(QWidget *w, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
+{
+    QMouseEvent event(type, QPointF(at), w->mapToGlobal(QPointF(at)), button, held, Qt::NoModifier);
+    QApplication::sendEvent(w, &event);
+}
+
+void press(QWidget *w, QPoint at, Qt::MouseButton button = Qt::LeftButton)
+{
+    sendMouse(w, QEvent::MouseButtonPress, at, button, button);
+}
+
+void release(QWidget *w, QPoint at, Qt::MouseButton button = Qt::LeftButton)
+{
+    sendMouse(w, QEvent::MouseButtonRelease, at, button, Qt::NoButton);
+}
+
+void enter(QWidget *w)
+{
+    QEnterEvent event(QPointF(5, 5), QPointF(5, 5), w->mapToGlobal(QPointF(5, 5)));
+    QApplication::sendEvent(w, &event);
+}
+
+void leave(QWidget *w)
+{
+    QEvent event(QEvent::Leave);
+    QApplication::sendEvent(w, &event);
+}
+
+bool near(QColor a, QColor b, int tolerance)
+{
+    return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance
+           && std::abs(a.blue() - b.blue()) <= tolerance;
+}
+
+// Pixels of the grabbed button that are clearly of the given hue family.
+int countPixels(const QImage &image, const std::function<bool(QColor)> &test)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += test(image.pixelColor(x, y)) ? 1 : 0;
+    return n;
+}
+
+bool isRed(QColor c) { return c.red() > 180 && c.green() < 90 && c.blue() < 90; }
+
+struct ButtonTest : ::testing::Test {
+    ButtonTest()
+    {
+        button.resize(100, 30);
+        button.show();
+    }
+    cpvButton button;
+    QSignalSpy clicks{&button, &cpvButton::clicked};
+    QSignalSpy entered{&button, &cpvButton::mouseEntered};
+    QSignalSpy left{&button, &cpvButton::mouseLeft};
+};
+
+TEST_F(ButtonTest, HoverIsReportedOnEnterAndLeave)
+{
+    enter(&button);
+    enter(&button);
+    leave(&button);
+    leave(&button);
+    EXPECT_EQ(entered.count(), 1);
+    EXPECT_EQ(left.count(), 1);
+}
+
+TEST_F(ButtonTest, DisabledButtonReportsNoEntryButAnEarlierEntryStillEnds)
+{
+    button.setEnabled(false);
+    enter(&button);
+    leave(&button);
+    EXPECT_EQ(entered.count(), 0);
+    EXPECT_EQ(left.count(), 0);
+
+    button.setEnabled(true);
+    enter(&button);
+    button.setEnabled(false); // e.g. the scan disables the button under the pointer
+    leave(&button);
+    EXPECT_EQ(entered.count(), 1);
+    EXPECT_EQ(left.count(), 1);
+}
+
+TEST_F(ButtonTest, HidingTheButtonUnderThePointerEndsTheEntry)
+{
+    enter(&button);
+    button.hide();
+    EXPECT_EQ(left.count(), 1);
+    leave(&button);
+    EXPECT_EQ(left.count(), 1);
+    button.show();
+    enter(&button);
+    EXPECT_EQ(entered.count(), 2);
+}
+
+TEST_F(ButtonTest, ClickFiresOnReleaseInsideOnly)
+{
+    press(&button, {10, 10});
+    EXPECT_TRUE(button.isDown());
+    EXPECT_EQ(clicks.count(), 0);
+    release(&button, {12, 12});
+    EXPECT_EQ(clicks.count(), 1);
+    EXPECT_FALSE(button.isDown());
+
+    press(&button, {10, 10});
+    sendMouse(&button, QEvent::MouseMove, {150, 10}, Qt::NoButton, Qt::LeftButton);
+    EXPECT_FALSE(button.isDown());
+    release(&button, {150, 10});
+    EXPECT_EQ(clicks.count(), 1);
+
+    // Leaving and coming back before letting go still clicks.
+    press(&button, {10, 10});
+    sendMouse(&button, QEvent::MouseMove, {150, 10}, Qt::NoButton, Qt::LeftButton);
+    sendMouse(&button, QEvent::MouseMove, {20, 10}, Qt::NoButton, Qt::LeftButton);
+    release(&button, {20, 10});
+    EXPECT_EQ(clicks.count(), 2);
+}
+
+TEST_F(ButtonTest, NoClickFromOtherButtonsOrWhenDisabled)
+{
+    press(&button, {10, 10}, Qt::RightButton);
+    release(&button, {10, 10}, Qt::RightButton);
+    EXPECT_EQ(clicks.count(), 0);
+
+    button.setEnabled(false);
+    press(&button, {10, 10});
+    release(&button, {10, 10});
+    EXPECT_EQ(clicks.count(), 0);
+
+    // Disabled between press and release.
+    button.setEnabled(true);
+    press(&button, {10, 10});
+    button.setEnabled(false);
+    button.setEnabled(true);
+    release(&button, {10, 10});
+    EXPECT_EQ(clicks.count(), 0);
+}
+
+TEST_F(ButtonTest, FaceIsDrawnInButtoncolorAndDarkerWhenDown)
+{
+    EXPECT_TRUE(near(button.grab().toImage().pixelColor(4, 15), QColor(200, 213, 255), 20));
+    button.setButtoncolor(QColor(21, 183, 73));
+    const QImage raised = button.grab().toImage();
+    EXPECT_TRUE(near(raised.pixelColor(4, 15), QColor(21, 183, 73), 20));
+
+    press(&button, {10, 10});
+    const QImage down = button.grab().toImage();
+    EXPECT_LT(down.pixelColor(50, 4).lightness(), raised.pixelColor(50, 4).lightness() - 10);
+}
+
+TEST_F(ButtonTest, FlatButtonDrawsNoFace)
+{
+    button.setButtoncolor(QColor(255, 0, 0));
+    button.setFlat(true);
+    EXPECT_EQ(countPixels(button.grab().toImage(), isRed), 0);
+}
+
+TEST_F(ButtonTest, CaptionTakesFontcolorAndTurnsGreyWhenDisabled)
+{
+    button.setCaption(QStringLiteral("Scansione"));
+    button.setFontcolor(QColor(255, 0, 0));
+    button.setFontBold(true);
+    EXPECT_GT(countPixels(button.grab().toImage(), isRed), 10);
+    button.setEnabled(false);
+    EXPECT_EQ(countPixels(button.grab().toImage(), isRed), 0);
+}
+
+TEST_F(ButtonTest, PictureLosesItsColourWhenDisabled)
+{
+    QPixmap red(16, 16);
+    red.fill(QColor(230, 0, 0));
+    button.setPicture(red);
+    EXPECT_GT(countPixels(button.grab().toImage(), isRed), 200);
+    button.setEnabled(false);
+    const QImage greyed = button.grab().toImage();
+    EXPECT_EQ(countPixels(greyed, isRed), 0);
+    EXPECT_EQ(countPixels(greyed, [](QColor c) { return c.red() > c.blue() + 20; }), 0);
+}
+
+TEST_F(ButtonTest, BoldCaptionWidensTheButtonsWish)
+{
+    button.setCaption(QStringLiteral("File Mancanti"));
+    const int plain = button.sizeHint().width();
+    button.setFontBold(true);
+    EXPECT_TRUE(button.fontBold());
+    EXPECT_GT(button.sizeHint().width(), plain);
+    EXPECT_EQ(button.focusPolicy(), Qt::NoFocus);
+}
+
+} // namespace
