@@ -15,6 +15,9 @@ using TestApplication = QCoreApplication;
 int main(int argc, char **argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
+    // Tests never need a display; the build also runs them to list them.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     TestApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     return RUN_ALL_TESTS();

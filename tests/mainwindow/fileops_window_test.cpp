@@ -1,0 +1,145 @@
+// Copy and delete run from the window: selection checks, the progress
+// dialog, cancel, the questions and the lists they leave.
+
+#include "mainwindow_fixture.h"
+
+#include "fileops/ui/frmanimate.h"
+#include "lists/resultlistview.h"
+#include "mainwindow/controls/cpvbutton.h"
+
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+#include <sys/mount.h>
+
+namespace tandara::test {
+namespace {
+
+const int64_t T = 1700000000;
+namespace fsys = std::filesystem;
+
+TEST_F(MainWindowTest, CopyWithNothingSelectedShowsTheMessageAndRestores)
+{
+    makeTree(origin.path(), {{"a", 1, T}});
+    scan(origin.path(), dest.path());
+    window->Copia(0);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "Per copiare un file, devi prima selezionarlo.");
+    EXPECT_EQ(messages.shown[0].icon, MsgIcon::Information);
+    EXPECT_TRUE(window->cpvEsci->isVisible());
+    EXPECT_EQ(window->progressDialog(), nullptr);
+    EXPECT_FALSE(fsys::exists(dest / "a"));
+}
+
+TEST_F(MainWindowTest, CopyOfEveryRowEmptiesTheListAndDisablesItsButton)
+{
+    makeTree(origin.path(), {{"a", 3, T}, {"deep/er/b", 5, T}});
+    scan(origin.path(), dest.path());
+    window->lvFiles[0]->selectAllRows();
+    bool dialogSeen = false;
+    QTimer probe;
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        if (frmAnimate *dialog = window->progressDialog())
+            dialogSeen = dialog->isVisible() && !window->isEnabled();
+    });
+    probe.start(0);
+    window->Copia(0);
+    probe.stop();
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(dialogSeen);
+    EXPECT_EQ(readFile(dest / "deep/er/b"), "xxxxx");
+    EXPECT_EQ(window->models[0]->rowCount(), 0);
+    EXPECT_FALSE(window->cpvCopia[0]->isEnabled());
+    EXPECT_TRUE(window->isEnabled());
+    EXPECT_TRUE(window->state.bAnnulla) << "every run ends with the flag set";
+    QTest::qWait(0);
+    EXPECT_EQ(window->progressDialog(), nullptr);
+}
+
+TEST_F(MainWindowTest, CancelFromTheDialogFinishesTheFileInHandAndStops)
+{
+    makeTree(origin.path(), {{"1", 1, T}, {"2", 1, T}, {"3", 1, T}, {"4", 1, T}});
+    scan(origin.path(), dest.path());
+    window->lvFiles[0]->selectAllRows();
+    QTimer canceller;
+    QObject::connect(&canceller, &QTimer::timeout, [&] {
+        if (frmAnimate *dialog = window->progressDialog(); dialog && !dialog->isClosing()) {
+            emit dialog->cpvAnnulla->clicked();
+            canceller.stop();
+        }
+    });
+    canceller.start(0);
+    window->Copia(0);
+    EXPECT_EQ(window->models[0]->rowCount(), 3) << "one file copied, then the run stops";
+    EXPECT_TRUE(window->isEnabled());
+    EXPECT_TRUE(window->cpvEsci->isVisible());
+}
+
+TEST_F(MainWindowTest, CopyOfAModifiedFileSettlesThePair)
+{
+    makeTree(origin.path(), {{"m", 4, T}});
+    makeTree(dest.path(), {{"m", 2, T - 5}});
+    scan(origin.path(), dest.path());
+    window->cpvTabStrip_Click(1);
+    window->lvFiles[3]->selectAllRows();
+    window->Copia(3);
+    EXPECT_EQ(window->models[2]->rowCount(), 0);
+    EXPECT_EQ(window->models[3]->rowCount(), 0);
+    EXPECT_EQ(readFile(origin / "m"), "xx");
+    scan(origin.path(), dest.path());
+    for (int k = 0; k < 4; ++k)
+        EXPECT_EQ(window->models[k]->rowCount(), 0) << "a rescan finds the pair identical";
+}
+
+TEST_F(MainWindowTest, DeleteAnsweredNoKeepsTheFilesAndAsksNothingMore)
+{
+    makeTree(origin.path(), {{"a", 1, T}});
+    scan(origin.path(), dest.path());
+    window->lvFiles[0]->selectAllRows();
+    messages.answers = {MsgAnswer::No};
+    window->m_iLvCorrente = 0;
+    window->Elimina();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "Eliminare il/i file selezionato/i ?");
+    EXPECT_TRUE(fsys::exists(origin / "a"));
+    EXPECT_EQ(window->models[0]->rowCount(), 1);
+    EXPECT_TRUE(window->cpvEsci->isVisible());
+}
+
+TEST_F(MainWindowTest, DeleteThenRemoveEmptyFoldersWithTheRoot)
+{
+    makeTree(origin.path(), {{"x/y/a", 1, T}, {"b", 1, T}});
+    scan(origin.path(), dest.path());
+    window->lvFiles[0]->selectAllRows();
+    messages.answers = {MsgAnswer::Yes, MsgAnswer::Yes};
+    QTest::keyClick(window->lvFiles[0], Qt::Key_Delete, Qt::ShiftModifier);
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[1].text, "Vuoi cancellare le eventuali Directory vuote?");
+    EXPECT_EQ(window->m_iLvCorrente, 0);
+    EXPECT_FALSE(fsys::exists(origin.path())) << "the emptied root goes too";
+    EXPECT_EQ(window->models[0]->rowCount(), 0);
+    EXPECT_FALSE(window->cpvCopia[0]->isEnabled());
+    EXPECT_TRUE(window->isEnabled());
+    fsys::create_directories(origin.path()); // for the fixture's clean-up
+}
+
+TEST_F(MainWindowTest, TooLittleSpaceGivesTheErrorMessage)
+{
+    TempDir small;
+    if (mount("tmpfs", small.path().c_str(), "tmpfs", 0, "size=1m") != 0)
+        GTEST_SKIP() << "cannot mount a small tmpfs here: " << strerror(errno);
+    makeTree(origin.path(), {{"big", 3 << 20, T}});
+    scan(origin.path(), small.path());
+    window->lvFiles[0]->selectAllRows();
+    window->Copia(0);
+    umount(small.path().c_str());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].title, "Errore");
+    EXPECT_EQ(messages.shown[0].icon, MsgIcon::Critical);
+    EXPECT_TRUE(messages.shown[0].text.startsWith("Lo spazio per copiare i file prescelti è insufficiente."));
+    EXPECT_TRUE(messages.shown[0].text.contains("Occorrono almeno 3.145.892 byte liberi"));
+    EXPECT_EQ(window->models[0]->rowCount(), 1);
+}
+
+} // namespace
+} // namespace tandara::test

@@ -1,0 +1,83 @@
+#include "mainwindow_fixture.h"
+
+#include "mainwindow/controls/folderview.h"
+
+#include <QApplication>
+
+namespace tandara::test {
+
+MsgAnswer RecordingMessages::show(QWidget *, const MessageRequest &request)
+{
+    shown.push_back(request);
+    if (onShow)
+        onShow();
+    if (request.buttons == MsgButtons::Ok)
+        return MsgAnswer::Ok;
+    if (answers.empty())
+        return MsgAnswer::Yes;
+    const MsgAnswer answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+void MainWindowTest::SetUp()
+{
+    setMessageSeam(&messages);
+    window = std::make_unique<frmMain>();
+    window->show();
+}
+
+void MainWindowTest::TearDown()
+{
+    window.reset();
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible())
+            w->close();
+    setMessageSeam(nullptr);
+}
+
+void MainWindowTest::selectDesktop(int tree)
+{
+    FolderView &view = *window->flvList[tree];
+    view.setSelectedFolder(view.topFolder());
+}
+
+void MainWindowTest::selectFolder(int tree, const std::string &path)
+{
+    FolderView &view = *window->flvList[tree];
+    // Desktop -> "Risorse del computer" -> "/" first.
+    FolderItem item = view.topFolder().FirstChild().FirstChild();
+    ASSERT_EQ(item.folderPathBytes(), QByteArray("/"));
+    size_t start = 1;
+    while (start < path.size()) {
+        const size_t end = path.find('/', start);
+        const std::string prefix = path.substr(0, end);
+        FolderItem child = item.FirstChild();
+        while (!child.isNull() && child.folderPathBytes() != QByteArray::fromStdString(prefix))
+            child = child.NextSibling();
+        ASSERT_FALSE(child.isNull()) << "no folder " << prefix;
+        item = child;
+        if (end == std::string::npos)
+            break;
+        start = end + 1;
+    }
+    view.setSelectedFolder(item);
+}
+
+void MainWindowTest::scan(const std::string &originPath, const std::string &destPath)
+{
+    selectFolder(0, originPath);
+    selectFolder(1, destPath);
+    window->cpvScansione_Click();
+}
+
+std::vector<std::string> MainWindowTest::names(int k) const
+{
+    std::vector<std::string> out;
+    const ResultList &list = window->models[k]->list();
+    for (size_t pos = 0; pos < list.count(); ++pos)
+        out.emplace_back(list.row(pos).name);
+    return out;
+}
+
+} // namespace tandara::test

@@ -1,0 +1,42 @@
+#pragma once
+// A main window on the offscreen platform, with its questions answered by
+// the test and its folder trees pointed at real temporary folders.
+
+#include "mainwindow/frmmain.h"
+#include "mainwindow/messageseam.h"
+#include "support/temptree.h"
+
+#include <deque>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace tandara::test {
+
+// Records every message and answers questions from a queue (Yes when the
+// queue is empty).
+class RecordingMessages : public MessageSeam {
+public:
+    MsgAnswer show(QWidget *, const MessageRequest &request) override;
+    std::vector<MessageRequest> shown;
+    std::deque<MsgAnswer> answers;
+    std::function<void()> onShow; // runs inside the message, before it answers
+};
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Selects the folder at path in tree i (walking down from "/").
+    void selectFolder(int tree, const std::string &path);
+    void selectDesktop(int tree);
+    void scan(const std::string &origin, const std::string &dest);
+    // Texts of list k's "Nome" column, in list order.
+    std::vector<std::string> names(int k) const;
+
+    RecordingMessages messages;
+    std::unique_ptr<frmMain> window;
+    TempDir origin, dest;
+};
+
+} // namespace tandara::test
