@@ -1,6 +1,5 @@
 #include "frminfo.h"
 
-#include "aboutstyle.h"
 #include "infotext.h"
 #include "linkopener.h"
 #include "pausewait.h"
@@ -9,6 +8,7 @@
 #include "textpicture.h"
 
 #include "mainwindow/contorno.h"
+#include "mainwindow/looks.h"
 #include "mainwindow/picturebar.h"
 #include "mainwindow/routglobal.h"
 
@@ -39,6 +39,11 @@ frmInfo *frmInfo::showInfo()
     return open;
 }
 
+QFont frmInfo::textFont()
+{
+    return windowsFont(kArial, 10.5, true);
+}
+
 frmInfo::frmInfo() : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint)
 {
     initAboutResources();
@@ -55,7 +60,7 @@ void frmInfo::Form_Load()
     storeTwipsPerPixel();
     setFixedSize(twipsToPxX(5025), twipsToPxY(4200));
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, about::kBackground);
+    colours.setColor(QPalette::Window, kWindowBackground);
     setPalette(colours);
     setAutoFillBackground(true);
 
@@ -89,7 +94,7 @@ void frmInfo::paintBars()
 void frmInfo::prepareText()
 {
     const QStringList lines = about::infoLines();
-    about::TextPicture text(twipsToPxX(4875), about::sansFont(10, true), about::kBackground,
+    about::TextPicture text(twipsToPxX(4875), textFont(), kWindowBackground,
                             int(lines.size()));
     for (const QString &line : lines)
         text.PrintText(line);

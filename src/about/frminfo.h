@@ -34,6 +34,11 @@ public:
     // already open (its scroll goes on where it was).
     static frmInfo *showInfo();
 
+    // The font of the scrolling text: Arial's stand-in, bold, at the size
+    // that gives the 16 px text height the pause positions are laid out
+    // for, and keeps the longest line within the text picture.
+    static QFont textFont();
+
     ~frmInfo() override;
 
 public slots:
@@ -61,6 +66,7 @@ private:
     void buildHeading();
     void buildLinks();
     void buildViewport();
+    QRect insidePanel(const QRect &twips) const;
     QLabel *addLabel(const char *name, const QRect &twips);
     void listenTo(QWidget *control);
     void paintBars();

@@ -1,25 +1,27 @@
 // The About window's controls, placed in twips as the window was drawn.
 #include "frminfo.h"
 
-#include "aboutstyle.h"
 #include "infotext.h"
 #include "slideview.h"
 
+#include "mainwindow/looks.h"
 #include "mainwindow/picturebar.h"
 #include "mainwindow/routglobal.h"
 
 #include <QCursor>
 #include <QFrame>
 #include <QLabel>
+#include <algorithm>
 
 namespace tandara {
 
 namespace {
 
 const QString kExitTip = QStringLiteral("Per Uscire, clicca in una qualsiasi parte della Finestra");
-// The idle button face, shown by the bars until the title-bar picture is
-// painted into them.
-const QColor kBarFace(200, 213, 255);
+const QColor kLinkHot(255, 0, 0);
+// The title-bar picture's middle tone, shown by the bars when the picture
+// is missing.
+const QColor kBarFace(86, 75, 189);
 
 QRect twipsRect(int left, int top, int width, int height)
 {
@@ -33,9 +35,18 @@ void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
     widget->setPalette(colours);
 }
 
+// The free fonts run wider than the ones the layout was drawn for: a
+// caption grows to the right, as far as the panel allows, rather than be
+// cut short.
+void widenToText(QLabel *label, const QRect &panel)
+{
+    const int wanted = std::max(label->width(), label->sizeHint().width());
+    label->resize(std::min(wanted, panel.right() + 1 - label->x()), label->height());
+}
+
 void setLinkLook(QLabel *link, bool hot)
 {
-    setColour(link, QPalette::WindowText, hot ? about::kLinkHot : about::kNavy);
+    setColour(link, QPalette::WindowText, hot ? kLinkHot : kNavy);
     QFont font = link->font();
     font.setUnderline(hot);
     link->setFont(font);
@@ -49,7 +60,7 @@ void frmInfo::buildBars()
         picBarra[i] = new PictureBar(this);
         picBarra[i]->setObjectName(QStringLiteral("picBarra%1").arg(i));
         setColour(picBarra[i], QPalette::Window, kBarFace);
-        setColour(picBarra[i], QPalette::WindowText, Qt::black);
+        setColour(picBarra[i], QPalette::WindowText, kBarTextColour);
         picBarra[i]->setAutoFillBackground(true);
     }
     const int barHeight = twipsToPxY(375);
@@ -57,7 +68,7 @@ void frmInfo::buildBars()
     picBarra[1]->setGeometry(0, height() - barHeight, width(), barHeight);
 
     // The caption is printed clear of the rounded top-left corner.
-    picBarra[0]->setFont(about::serifFont(12, true));
+    picBarra[0]->setFont(windowsFont(kTimes, 12, true));
     const int captionHeight = QFontMetrics(picBarra[0]->font()).height();
     picBarra[0]->setPrintPosition(QPoint(20, (barHeight - captionHeight) / 2));
     picBarra[0]->setDragWindow(this);
@@ -70,7 +81,7 @@ void frmInfo::buildContainer()
     picContainer->setFrameStyle(QFrame::Box | QFrame::Plain);
     picContainer->setLineWidth(1);
     picContainer->setGeometry(twipsRect(45, 350, 4950, 3495));
-    setColour(picContainer, QPalette::Window, about::kBackground);
+    setColour(picContainer, QPalette::Window, kWindowBackground);
     picContainer->setAutoFillBackground(true);
     picContainer->setToolTip(kExitTip);
     listenTo(picContainer);
@@ -80,13 +91,22 @@ void frmInfo::buildContainer()
     buildViewport();
 }
 
+QRect frmInfo::insidePanel(const QRect &twips) const
+{
+    // Positions count from the inside of the panel's frame, and nothing
+    // covers the frame.
+    const QRect inner = picContainer->contentsRect();
+    return twipsRect(twips.x(), twips.y(), twips.width(), twips.height())
+               .translated(inner.topLeft())
+               .intersected(inner);
+}
+
 QLabel *frmInfo::addLabel(const char *name, const QRect &twips)
 {
     auto *label = new QLabel(picContainer);
     label->setObjectName(QLatin1String(name));
-    label->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height())
-                           .translated(picContainer->contentsRect().topLeft()));
-    setColour(label, QPalette::WindowText, about::kNavy);
+    label->setGeometry(insidePanel(twips));
+    setColour(label, QPalette::WindowText, kNavy);
     listenTo(label);
     return label;
 }
@@ -103,15 +123,16 @@ void frmInfo::buildHeading()
     // shows as a light shadow 2 px right and 1 px down.
     lblInt[1] = addLabel("lblInt1", QRect(480, 40, 4125, 300));
     lblInt[0] = addLabel("lblInt0", QRect(450, 30, 4125, 300));
-    setColour(lblInt[1], QPalette::WindowText, QColor(200, 213, 255));
+    setColour(lblInt[1], QPalette::WindowText, kIdleFace);
     for (QLabel *notice : {lblInt[0], lblInt[1]}) {
-        notice->setFont(about::sansFont(12, true));
+        notice->setFont(windowsFont(kSansSerif, 12, true));
         notice->setAlignment(Qt::AlignCenter);
         notice->setText(about::authorNotice());
     }
     lblInt[2] = addLabel("lblInt2", QRect(1335, 480, 1380, 195));
-    lblInt[2]->setFont(about::sansFont(8.25, true));
+    lblInt[2]->setFont(windowsFont(kSansSerif, 8.25, true));
     lblInt[2]->setText(QStringLiteral("Per Contattarmi:"));
+    widenToText(lblInt[2], picContainer->contentsRect());
 
     for (int frame = 0; frame < 4; ++frame)
         m_frames[size_t(frame)] = QPixmap(QStringLiteral(":/about/logo%1.png").arg(frame));
@@ -131,18 +152,18 @@ void frmInfo::buildLinks()
         imgWeb[i] = addLabel(iconNames[i], QRect(1380, top, 480, 480));
         imgWeb[i]->setPixmap(QPixmap(QLatin1String(iconFiles[i])));
         lblWeb[i] = addLabel(linkNames[i], QRect(2100, top + 120, linkWidths[i], 195));
-        lblWeb[i]->setFont(about::sansFont(8.25, false));
+        lblWeb[i]->setFont(windowsFont(kSansSerif, 8.25, false));
         lblWeb[i]->setText(about::linkCaption(int(i)));
+        widenToText(lblWeb[i], picContainer->contentsRect());
         lblWeb[i]->setCursor(hand);
     }
 }
 
 void frmInfo::buildViewport()
 {
-    picsfondo = new about::SlideView(about::kBackground, picContainer);
+    picsfondo = new about::SlideView(kWindowBackground, picContainer);
     picsfondo->setObjectName(QStringLiteral("picsfondo"));
-    picsfondo->setGeometry(
-        twipsRect(0, 2400, 4935, 975).translated(picContainer->contentsRect().topLeft()));
+    picsfondo->setGeometry(insidePanel(QRect(0, 2400, 4935, 975)));
     picsfondo->setToolTip(kExitTip);
     listenTo(picsfondo);
 }

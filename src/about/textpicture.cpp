@@ -1,7 +1,5 @@
 #include "textpicture.h"
 
-#include "aboutstyle.h"
-
 #include <QFontMetrics>
 #include <QPainter>
 #include <cmath>
@@ -11,12 +9,14 @@ namespace tandara::about {
 namespace {
 
 const QColor kShadow(193, 212, 255);
+const QColor kNavy(0, 0, 128);
 
-// Plain pixels, as a bitmap font would give: the shadow must stay a clean
-// one-pixel offset of the text.
+// Plain pixels on whole-pixel glyph positions, as a bitmap font would
+// give: the shadow must stay a clean one-pixel offset of the text.
 QFont unsmoothed(QFont font)
 {
     font.setStyleStrategy(QFont::NoAntialias);
+    font.setHintingPreference(QFont::PreferFullHinting);
     return font;
 }
 
