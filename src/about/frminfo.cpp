@@ -8,6 +8,7 @@
 #include "textpicture.h"
 
 #include "mainwindow/contorno.h"
+#include "mainwindow/controls/resources.h"
 #include "mainwindow/looks.h"
 #include "mainwindow/picturebar.h"
 #include "mainwindow/routglobal.h"
@@ -18,10 +19,17 @@
 #include <QPointer>
 #include <QScreen>
 
-// Resources are named outside any namespace.
-static void initAboutResources()
+// The window's pictures live in a static library: registered by name,
+// outside any namespace, once.
+static void registerAboutPictures()
 {
     Q_INIT_RESOURCE(about);
+}
+
+static void initAboutResources()
+{
+    static const bool registered = (registerAboutPictures(), true);
+    Q_UNUSED(registered);
 }
 
 namespace tandara {
@@ -83,7 +91,8 @@ void frmInfo::paintBars()
 {
     // The shared title-bar picture, 150 twips over each end of the bar.
     // Without it the bars show their background colour.
-    const QPixmap barra(QStringLiteral(":/shared/barra.jpg"));
+    initControlResources();
+    const QPixmap barra(QString::fromLatin1(res::kBarra));
     if (barra.isNull())
         return;
     const QRect target(twipsToPxX(-150), 0, twipsToPxX(5325), twipsToPxY(375));
