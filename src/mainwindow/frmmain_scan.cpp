@@ -24,6 +24,7 @@ namespace {
 // label would otherwise repaint once per folder, which on a tree of many
 // small folders costs more than reading them.
 constexpr qint64 kFolderLabelInterval = 40; // ms
+constexpr qint64 kYieldInterval = 10;       // ms
 
 } // namespace
 
@@ -80,7 +81,18 @@ void frmMain::cpvScansione_Click()
             sinceLabel.start();
         }
     };
-    hooks.afterSubfolder = [] { QCoreApplication::processEvents(); };
+    // The window is served after a subfolder once some milliseconds have
+    // passed: often enough for cancel and repaint to feel immediate, rarely
+    // enough that a tree of many small folders is not read at the pace of
+    // the window system.
+    QElapsedTimer sinceYield;
+    sinceYield.start();
+    hooks.afterSubfolder = [&] {
+        if (sinceYield.elapsed() >= kYieldInterval) {
+            QCoreApplication::processEvents();
+            sinceYield.restart();
+        }
+    };
 
     scanning_ = true;
     for (ResultListModel *model : models)

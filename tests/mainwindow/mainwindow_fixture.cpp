@@ -1,6 +1,7 @@
 #include "mainwindow_fixture.h"
 
 #include "mainwindow/controls/folderview.h"
+#include "mainwindow/controls/folderwalk.h"
 
 #include <QApplication>
 
@@ -44,24 +45,7 @@ void MainWindowTest::selectDesktop(int tree)
 
 void MainWindowTest::selectFolder(int tree, const std::string &path)
 {
-    FolderView &view = *window->flvList[tree];
-    // Desktop -> "Risorse del computer" -> "/" first.
-    FolderItem item = view.topFolder().FirstChild().FirstChild();
-    ASSERT_EQ(item.folderPathBytes(), QByteArray("/"));
-    size_t start = 1;
-    while (start < path.size()) {
-        const size_t end = path.find('/', start);
-        const std::string prefix = path.substr(0, end);
-        FolderItem child = item.FirstChild();
-        while (!child.isNull() && child.folderPathBytes() != QByteArray::fromStdString(prefix))
-            child = child.NextSibling();
-        ASSERT_FALSE(child.isNull()) << "no folder " << prefix;
-        item = child;
-        if (end == std::string::npos)
-            break;
-        start = end + 1;
-    }
-    view.setSelectedFolder(item);
+    ASSERT_TRUE(selectFolderPath(*window->flvList[tree], QByteArray::fromStdString(path))) << path;
 }
 
 void MainWindowTest::scan(const std::string &originPath, const std::string &destPath)

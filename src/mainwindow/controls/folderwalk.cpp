@@ -38,4 +38,39 @@ void showFilesRefresh(FolderView &tree)
     below.FirstChild().Expand();
 }
 
+namespace {
+
+FolderItem childWithPath(const FolderItem &parent, const QByteArray &path)
+{
+    for (FolderItem child = parent.FirstChild(); !child.isNull(); child = child.NextSibling())
+        if (child.folderPathBytes() == path)
+            return child;
+    return {};
+}
+
+} // namespace
+
+bool selectFolderPath(FolderView &tree, QByteArray path)
+{
+    while (path.size() > 1 && path.endsWith('/'))
+        path.chop(1);
+    FolderItem computer = tree.topFolder().FirstChild();
+    while (!computer.isNull() && computer.DisplayName() != kComputerName)
+        computer = computer.NextSibling();
+    if (computer.isNull() || !path.startsWith('/'))
+        return false;
+    FolderItem item = childWithPath(computer, QByteArrayLiteral("/"));
+    for (qsizetype end = path.indexOf('/', 1); !item.isNull(); end = path.indexOf('/', end + 1)) {
+        const QByteArray prefix = end < 0 ? path : path.left(end);
+        if (prefix.size() > 1)
+            item = childWithPath(item, prefix);
+        if (end < 0 || item.isNull())
+            break;
+    }
+    if (item.isNull())
+        return false;
+    tree.setSelectedFolder(item);
+    return true;
+}
+
 } // namespace tandara

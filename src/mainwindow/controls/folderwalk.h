@@ -1,6 +1,8 @@
 #pragma once
 // The two walks the main window runs over a folder tree.
 
+#include <QByteArray>
+
 namespace tandara {
 
 class FolderView;
@@ -15,5 +17,10 @@ void startupWalk(FolderView &tree);
 // After ShowFiles has been written: selects the first entry below the
 // selection and opens the first entry below that one.
 void showFilesRefresh(FolderView &tree);
+
+// Selects the folder at path (absolute, bytes) by opening the tree from
+// the file-system root down; false, and the selection unchanged, when a
+// level is not there.
+bool selectFolderPath(FolderView &tree, QByteArray path);
 
 } // namespace tandara
