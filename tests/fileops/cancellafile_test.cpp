@@ -66,6 +66,14 @@ TEST(CancellaFile, ALinkIsDeletedAsALink)
     EXPECT_EQ(t.remove(0, 0), 0);
     EXPECT_FALSE(exists(t.origin + "/link"));
     EXPECT_EQ(readFile(outside + "/target.txt"), "xxx");
+
+    // A link to a folder is walked, never listed; handed over all the same,
+    // the link goes and the folder with its file stays.
+    ASSERT_EQ(symlink(outside.c_str(), (t.origin + "/folderlink").c_str()), 0);
+    t.l0.appendRow(ResultRow{"folderlink", "/", 0, 1600000000, true});
+    EXPECT_EQ(t.remove(0, 0), 0);
+    EXPECT_FALSE(exists(t.origin + "/folderlink"));
+    EXPECT_EQ(readFile(outside + "/target.txt"), "xxx");
 }
 
 // Deleting one side of a modified pair leaves a file on the other side

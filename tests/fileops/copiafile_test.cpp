@@ -45,12 +45,12 @@ TEST(CopiaFile, ModifiedPairLeavesBothListsAndEachTotalDropsByItsOwnSize)
 {
     SyncTrees t;
     makeTree(t.origin, {{"p/one.txt", 10, 1600000000}, {"p/two.txt", 40, 1600000000}});
-    makeTree(t.dest, {{"p/one.txt", 3, 1600000000}, {"p/two.txt", 40, 1500000000}});
+    makeTree(t.dest, {{"p/one.txt", 3, 1600000000}, {"p/two.txt", 44, 1500000000}});
     chmod((t.dest + "/p/one.txt").c_str(), 0444);
     t.scan();
     ASSERT_EQ(t.rows(2), 2u);
     ASSERT_EQ(t.state.dTotaleLv[2], 50.0);
-    ASSERT_EQ(t.state.dTotaleLv[3], 43.0);
+    ASSERT_EQ(t.state.dTotaleLv[3], 47.0);
 
     // Origin to destination over a read-only older copy.
     const int one = t.find(2, "/p/one.txt");
@@ -59,16 +59,16 @@ TEST(CopiaFile, ModifiedPairLeavesBothListsAndEachTotalDropsByItsOwnSize)
     EXPECT_EQ(t.rows(2), 1u);
     EXPECT_EQ(t.rows(3), 1u);
     EXPECT_EQ(t.state.dTotaleLv[2], 40.0);
-    EXPECT_EQ(t.state.dTotaleLv[3], 40.0);
+    EXPECT_EQ(t.state.dTotaleLv[3], 44.0);
     EXPECT_EQ(t.done, 10.0);
     EXPECT_EQ(t.find(3, "/p/two.txt"), t.find(2, "/p/two.txt"));
 
     // Destination to origin: the copied side's size counts as copied.
-    writeFile(t.dest + "/p/two.txt", 40, 1500000000);
     EXPECT_EQ(t.copy(3, 0), 1);
+    EXPECT_EQ(readFile(t.origin + "/p/two.txt"), std::string(44, 'x'));
     EXPECT_EQ(t.rows(2) + t.rows(3), 0u);
     EXPECT_EQ(t.state.dTotaleLv[2] + t.state.dTotaleLv[3], 0.0);
-    EXPECT_EQ(t.done, 50.0);
+    EXPECT_EQ(t.done, 54.0);
     EXPECT_TRUE(t.messages.isEmpty());
 
     t.scan();
