@@ -41,7 +41,7 @@ void frmMain::enterOperationState()
 
 frmAnimate &frmMain::openProgressDialog(const QString &caption, const QString &operation)
 {
-    if (!progress_) {
+    if (!progressDialog()) {
         progress_ = new frmAnimate(*this, serv->picBarra(), imlIco.ListImages(QStringLiteral("Annulla")));
         progress_->move(geometry().center() - progress_->rect().center());
     }
@@ -54,8 +54,8 @@ frmAnimate &frmMain::openProgressDialog(const QString &caption, const QString &o
 
 void frmMain::closeProgressDialog()
 {
-    if (progress_ && !progress_->isClosing())
-        progress_->close();
+    if (frmAnimate *dialog = progressDialog())
+        dialog->close();
 }
 
 FileOpHooks frmMain::fileOpHooks()
@@ -100,10 +100,10 @@ void frmMain::Copia(int m_iNumLv)
     for (int i = list.rowCount(); i >= 1; --i) {
         if (!list.list().isSelected(size_t(i - 1)))
             continue;
-        if (progress_) {
-            progress_->setFileName(displayName(list.list().row(size_t(i - 1)).name));
+        if (frmAnimate *dialog = progressDialog()) {
+            dialog->setFileName(displayName(list.list().row(size_t(i - 1)).name));
             if (m_dTotCopia > 0)
-                progress_->setCaption(percentLine(m_dCopiati, m_dTotCopia, Operation::Copy));
+                dialog->setCaption(percentLine(m_dCopiati, m_dTotCopia, Operation::Copy));
         }
         yieldToEvents();
         CopiaFile(m_iNumLv, i - 1, sDirPart, sDirPart2);
@@ -149,10 +149,10 @@ void frmMain::Elimina()
             continue;
         const ResultRow row = list.list().row(size_t(i - 1));
         const std::string sNomeFile = fullPath(root, row.folder, row.name);
-        if (progress_) {
-            progress_->setFileName(displayName(row.name));
+        if (frmAnimate *dialog = progressDialog()) {
+            dialog->setFileName(displayName(row.name));
             if (m_dTotElimina > 0)
-                progress_->setCaption(percentLine(m_dEliminati, m_dTotElimina, Operation::Delete));
+                dialog->setCaption(percentLine(m_dEliminati, m_dTotElimina, Operation::Delete));
         }
         yieldToEvents();
         CancellaFile(index, sNomeFile, i - 1);

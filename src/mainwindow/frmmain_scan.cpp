@@ -81,16 +81,15 @@ void frmMain::cpvScansione_Click()
             sinceLabel.start();
         }
     };
-    // The window is served after a subfolder once some milliseconds have
-    // passed: often enough for cancel and repaint to feel immediate, rarely
+    // The window is served after the first subfolder, then after a
+    // subfolder once some milliseconds have passed: often enough for cancel and repaint to feel immediate, rarely
     // enough that a tree of many small folders is not read at the pace of
     // the window system.
     QElapsedTimer sinceYield;
-    sinceYield.start();
     hooks.afterSubfolder = [&] {
-        if (sinceYield.elapsed() >= kYieldInterval) {
+        if (!sinceYield.isValid() || sinceYield.elapsed() >= kYieldInterval) {
             QCoreApplication::processEvents();
-            sinceYield.restart();
+            sinceYield.start();
         }
     };
 

@@ -143,3 +143,33 @@ TEST_F(MainWindowTest, TooLittleSpaceGivesTheErrorMessage)
 
 } // namespace
 } // namespace tandara::test
+
+namespace tandara::test {
+namespace {
+
+// Regression: a delete started right after a copy, before the copy's closed
+// dialog was deleted, reused that dialog and lost it half-way.
+TEST_F(MainWindowTest, ADeleteRightAfterACopyGetsAFreshDialog)
+{
+    makeTree(origin.path(), {{"a", 1, T}});
+    makeTree(dest.path(), {{"b", 1, T}, {"c", 1, T}});
+    scan(origin.path(), dest.path());
+    window->lvFiles[0]->selectAllRows();
+    window->Copia(0);
+    window->lvFiles[1]->selectAllRows();
+    window->m_iLvCorrente = 1;
+    messages.answers = {MsgAnswer::Yes, MsgAnswer::No};
+    int rowsWithoutDialog = 0;
+    int rowsSeen = 0;
+    QObject::connect(window->models[1], &QAbstractItemModel::rowsRemoved, [&] {
+        if (!window->progressDialog() || !window->progressDialog()->isVisible())
+            ++rowsWithoutDialog;
+        ++rowsSeen;
+    });
+    window->Elimina();
+    EXPECT_EQ(rowsSeen, 2);
+    EXPECT_EQ(rowsWithoutDialog, 0);
+}
+
+} // namespace
+} // namespace tandara::test
