@@ -8,6 +8,7 @@
 // carry the names the rest of the program and the tests use.
 
 #include "engine/scanstate.h"
+#include "fileops/commandsteps.h"
 #include "fileops/rowop.h"
 #include "fileops/ui/frmanimate.h"
 #include "lists/resultlistmodel.h"
@@ -117,6 +118,7 @@ private:
     frmAnimate &openProgressDialog(const QString &caption, const QString &operation);
     void closeProgressDialog();
     FileOpHooks fileOpHooks();
+    std::optional<SelectionSizes> sizeSelectedRows(const ResultList &list);
 
     bool scanning_ = false;
     bool busyPointer_ = false;

@@ -58,6 +58,15 @@ void frmMain::closeProgressDialog()
         dialog->close();
 }
 
+std::optional<SelectionSizes> frmMain::sizeSelectedRows(const ResultList &list)
+{
+    // The window is served after each selected row; a cancel ends the pass.
+    return sizeSelection(list, [this] {
+        yieldToEvents();
+        return !state.bAnnulla;
+    });
+}
+
 FileOpHooks frmMain::fileOpHooks()
 {
     FileOpHooks hooks;
@@ -76,10 +85,7 @@ void frmMain::Copia(int m_iNumLv)
     const std::string sDirPart2 = state.m_sDirRadice[partner(m_iNumLv)];
     m_dTotCopia = 0;
     m_dCopiati = 0;
-    const std::optional<SelectionSizes> sizes = sizeSelection(list.list(), [this] {
-        yieldToEvents();
-        return !state.bAnnulla;
-    });
+    const std::optional<SelectionSizes> sizes = sizeSelectedRows(list.list());
     if (!sizes)
         return;
     m_dTotCopia = sizes->total;
@@ -137,10 +143,7 @@ void frmMain::Elimina()
     openProgressDialog(QStringLiteral("Elimina File"), QStringLiteral("Sto eliminando:"));
     m_dTotElimina = 0;
     m_dEliminati = 0;
-    const std::optional<SelectionSizes> sizes = sizeSelection(list.list(), [this] {
-        yieldToEvents();
-        return !state.bAnnulla;
-    });
+    const std::optional<SelectionSizes> sizes = sizeSelectedRows(list.list());
     if (!sizes)
         return;
     m_dTotElimina = sizes->total;
