@@ -15,7 +15,7 @@ Sincro::Sincro(ResultLists lists, ScanState &state, WalkHooks hooks)
 
 void Sincro::ScansioneOrigine(const std::string &folder, ResultList &list, const std::string &root)
 {
-    walkTree(folder, joinBase(root).size(), hooks_, state_.bAnnulla, [&](const WalkedFile &file) {
+    walkTree(folder, joinBase(root).size(), hooks_, [this] { return state_.bAnnulla; }, [&](const WalkedFile &file) {
         state_.dTotaleLv[0] += double(file.size);
         list.append(file.name, file.folder, file.size, file.mtime, true);
     });
@@ -23,11 +23,19 @@ void Sincro::ScansioneOrigine(const std::string &folder, ResultList &list, const
 
 void Sincro::ScansioneDestinazione(const std::string &folder, const std::string &root)
 {
+    if (!destinationWalk_)
+        startDestinationWalk(folder, root);
     beginComparison();
-    walkTree(folder, joinBase(root).size(), hooks_, state_.bAnnulla, [&](const WalkedFile &file) {
+    destinationWalk_->replay(hooks_, [this] { return state_.bAnnulla; }, [&](const WalkedFile &file) {
         ConfrontaFile(file.name, file.folder, file.size, file.mtime);
     });
     endComparison();
+    destinationWalk_.reset();
+}
+
+void Sincro::startDestinationWalk(const std::string &folder, const std::string &root)
+{
+    destinationWalk_ = std::make_unique<TreePrefetch>(folder, joinBase(root).size());
 }
 
 void Sincro::beginComparison()

@@ -15,9 +15,11 @@
 // Keys are compared byte for byte, so letter case counts.
 
 #include "engine/keyindex.h"
+#include "engine/prefetch.h"
 #include "engine/scanstate.h"
 #include "engine/walker.h"
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -32,7 +34,11 @@ public:
 
     // Walks folder into list; root is only used to cut the relative folder.
     void ScansioneOrigine(const std::string &folder, ResultList &list, const std::string &root);
-    // Walks folder, comparing each file against the rows left in list 0.
+    // Starts reading the destination tree on a thread of its own, so that
+    // it runs beside the origin walk; ScansioneDestinazione then replays it.
+    void startDestinationWalk(const std::string &folder, const std::string &root);
+    // Walks folder (from the walk started above, or a new one), comparing
+    // each file against the rows left in list 0.
     void ScansioneDestinazione(const std::string &folder, const std::string &root);
     void ConfrontaFile(std::string_view name, std::string_view folder, int64_t size, int64_t mtime);
 
@@ -49,6 +55,7 @@ private:
     ScanState &state_;
     WalkHooks hooks_;
     KeyIndex index_;
+    std::unique_ptr<TreePrefetch> destinationWalk_;
     // The destination folder whose hash is cached.
     std::string hashedFolder_;
     KeyHash folderHash_;

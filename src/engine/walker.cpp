@@ -15,9 +15,9 @@ namespace {
 
 class TreeWalk {
 public:
-    TreeWalk(size_t cut, const WalkHooks &hooks, const bool &cancel,
+    TreeWalk(size_t cut, const WalkHooks &hooks, const std::function<bool()> &cancelled,
              const std::function<void(const WalkedFile &)> &onFile)
-        : cut_(cut), hooks_(hooks), cancel_(cancel), onFile_(onFile)
+        : cut_(cut), hooks_(hooks), cancelled_(cancelled), onFile_(onFile)
     {
     }
 
@@ -86,7 +86,7 @@ private:
                 path_.resize(length);
                 if (hooks_.afterSubfolder)
                     hooks_.afterSubfolder();
-                if (cancel_)
+                if (cancelled_())
                     return;
                 continue;
             }
@@ -100,7 +100,7 @@ private:
 
     size_t cut_;
     const WalkHooks &hooks_;
-    const bool &cancel_;
+    const std::function<bool()> &cancelled_;
     const std::function<void(const WalkedFile &)> &onFile_;
     std::string path_;
     std::vector<std::pair<dev_t, ino_t>> onTheWay_;
@@ -108,10 +108,10 @@ private:
 
 } // namespace
 
-void walkTree(const std::string &root, size_t cut, const WalkHooks &hooks, const bool &cancel,
-              const std::function<void(const WalkedFile &)> &onFile)
+void walkTree(const std::string &root, size_t cut, const WalkHooks &hooks,
+              const std::function<bool()> &cancelled, const std::function<void(const WalkedFile &)> &onFile)
 {
-    TreeWalk(cut, hooks, cancel, onFile).run(root);
+    TreeWalk(cut, hooks, cancelled, onFile).run(root);
 }
 
 } // namespace tandara

@@ -13,8 +13,8 @@
 // that vanished before its status could be read is left out; a dangling
 // link is a file with the link's own size and time.
 //
-// After each subfolder the walk calls afterSubfolder() and then tests the
-// cancel flag; when it is set the walk unwinds without reading more.
+// After each subfolder the walk calls afterSubfolder() and then asks
+// cancelled(); when it answers true the walk unwinds without reading more.
 
 #include <cstdint>
 #include <functional>
@@ -41,6 +41,7 @@ struct WalkedFile {
 // Walks root and everything below it. cut is the number of leading bytes
 // of each folder path that the relative folder leaves out.
 void walkTree(const std::string &root, size_t cut, const WalkHooks &hooks,
-              const bool &cancel, const std::function<void(const WalkedFile &)> &onFile);
+              const std::function<bool()> &cancelled,
+              const std::function<void(const WalkedFile &)> &onFile);
 
 } // namespace tandara

@@ -139,7 +139,7 @@ TEST(OriginWalk, UnreadableFolderIsLeftOutWithoutEndingTheScan)
             _exit(100);
         std::vector<std::string> keys;
         bool cancel = false;
-        walkTree(tree.path(), tree.path().size(), {}, cancel, [&](const WalkedFile &f) {
+        walkTree(tree.path(), tree.path().size(), {}, [&] { return cancel; }, [&](const WalkedFile &f) {
             keys.push_back(std::string(f.folder) + std::string(f.name));
         });
         _exit(keys == std::vector<std::string>{"/open/a.txt"} ? 0 : 1);
@@ -171,7 +171,7 @@ TEST(OriginWalk, CancelStopsAtTheNextSubfolderBoundary)
         if (++boundaries == 3)
             cancel = true;
     };
-    walkTree(tree.path(), tree.path().size(), hooks, cancel, [&](const WalkedFile &) { ++files; });
+    walkTree(tree.path(), tree.path().size(), hooks, [&] { return cancel; }, [&](const WalkedFile &) { ++files; });
     // root, d?, d?/x, d?, d?/x: the flag set after the second d? stops it.
     EXPECT_EQ(foldersShown, 5);
     EXPECT_EQ(boundaries, 4) << "the inner boundary, then the outer one";
@@ -205,6 +205,62 @@ TEST(ScanCommand, StatusHookSeesEveryFolderWithAFinalSeparator)
     scanTrees(result, origin.path(), dest.path(), hooks);
     EXPECT_EQ(shown, (std::vector<std::string>{origin.path() + "/", origin.path() + "/a/",
                                                origin.path() + "/a/b/", dest.path() + "/"}));
+}
+
+} // namespace
+} // namespace tandara::test
+
+#include "engine/prefetch.h"
+
+namespace tandara::test {
+namespace {
+
+// The calls a walk makes, as text, up to a cancel after `cancelAt`
+// subfolders (0: never).
+std::vector<std::string> trace(const std::string &root, int cancelAt, bool prefetched)
+{
+    std::vector<std::string> calls;
+    int boundaries = 0;
+    WalkHooks hooks;
+    hooks.showFolder = [&](std::string_view f) { calls.push_back("folder " + std::string(f)); };
+    hooks.afterSubfolder = [&] {
+        ++boundaries;
+        calls.push_back("done");
+    };
+    const auto cancelled = [&] { return cancelAt > 0 && boundaries >= cancelAt; };
+    const auto onFile = [&](const WalkedFile &f) {
+        calls.push_back("file " + std::string(f.folder) + std::string(f.name) + " " + std::to_string(f.size)
+                        + " " + std::to_string(f.mtime));
+    };
+    if (prefetched)
+        TreePrefetch(root, root.size()).replay(hooks, cancelled, onFile);
+    else
+        walkTree(root, root.size(), hooks, cancelled, onFile);
+    return calls;
+}
+
+TEST(PrefetchedWalk, ReplaysTheDirectWalkCallForCallAcrossBatches)
+{
+    TempDir tree;
+    std::vector<Entry> entries;
+    for (int folder = 0; folder < 250; ++folder)
+        for (int file = 0; file < 20; ++file)
+            entries.push_back({"f" + std::to_string(folder % 10) + "/g" + std::to_string(folder) + "/n" + std::to_string(file),
+                               file, 1700000000 + folder});
+    entries.push_back({"top.txt", 3});
+    makeTree(tree.path(), entries);
+    const std::vector<std::string> direct = trace(tree.path(), 0, false);
+    EXPECT_GT(direct.size(), 5000u);
+    EXPECT_EQ(trace(tree.path(), 0, true), direct);
+    EXPECT_EQ(trace(tree.path(), 7, true), trace(tree.path(), 7, false));
+}
+
+TEST(PrefetchedWalk, DroppedWithoutReplayStopsItsThread)
+{
+    TempDir tree;
+    makeTree(tree.path(), {{"a/b/c/d"}});
+    { TreePrefetch unused(tree.path(), tree.path().size()); }
+    SUCCEED();
 }
 
 } // namespace
