@@ -173,3 +173,39 @@ TEST_F(MainWindowTest, ADeleteRightAfterACopyGetsAFreshDialog)
 
 } // namespace
 } // namespace tandara::test
+
+#include "animation/animationwidget.h"
+#include "animation/canimate.h"
+
+namespace tandara::test {
+namespace {
+
+TEST_F(MainWindowTest, ProgressDialogPlaysItsClipAndAnyCloseCancels)
+{
+    makeTree(origin.path(), {{"1", 1, T}, {"2", 1, T}, {"3", 1, T}});
+    scan(origin.path(), dest.path());
+    window->lvFiles[0]->selectAllRows();
+    int clip = 0;
+    QRect clipPlace;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        frmAnimate *dialog = window->progressDialog();
+        if (!dialog)
+            return;
+        clip = dialog->animation()->ResourceID();
+        if (AnimationWidget *player = dialog->findChild<AnimationWidget *>())
+            clipPlace = player->geometry();
+        closer.stop();
+        dialog->close(); // as the window system's close would
+    });
+    closer.start(0);
+    window->Copia(0);
+    EXPECT_EQ(clip, 101);
+    EXPECT_EQ(clipPlace, QRect(15, 35, 260, 40));
+    EXPECT_EQ(window->models[0]->rowCount(), 2) << "the file in hand is copied, then the run stops";
+    EXPECT_TRUE(window->state.bAnnulla);
+    EXPECT_TRUE(window->isEnabled());
+}
+
+} // namespace
+} // namespace tandara::test
