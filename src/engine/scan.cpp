@@ -2,6 +2,8 @@
 
 #include "engine/sincro.h"
 
+#include <sys/resource.h>
+
 namespace tandara {
 
 std::string normalizeRoot(std::string root)
@@ -28,8 +30,21 @@ static bool cancelled(ScanState &state, ResultLists lists)
     return true;
 }
 
+// Each walk keeps one folder open per level it is down, and two walks run
+// at once; the usual soft limit of 1024 open files would cut a very deep
+// tree short, so take what the hard limit allows.
+static void raiseOpenFileLimit()
+{
+    struct rlimit limit;
+    if (getrlimit(RLIMIT_NOFILE, &limit) == 0 && limit.rlim_cur < limit.rlim_max) {
+        limit.rlim_cur = limit.rlim_max;
+        setrlimit(RLIMIT_NOFILE, &limit);
+    }
+}
+
 bool runScan(ScanState &state, ResultLists lists, const WalkHooks &hooks)
 {
+    raiseOpenFileLimit();
     state.m_sDirRadice[2] = state.m_sDirRadice[0];
     state.m_sDirRadice[3] = state.m_sDirRadice[1];
     state.bAnnulla = false;

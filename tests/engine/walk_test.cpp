@@ -265,3 +265,28 @@ TEST(PrefetchedWalk, DroppedWithoutReplayStopsItsThread)
 
 } // namespace
 } // namespace tandara::test
+
+namespace tandara::test {
+namespace {
+
+// Regression: a tree deeper than the default limit of open files (one open
+// folder per level and walk) lost everything below that depth.
+TEST(ScanCommand, TreeDeeperThanTheOpenFileLimitIsReadToTheBottom)
+{
+    TempDir origin, dest;
+    std::string deep;
+    for (int level = 0; level < 1100; ++level) { // 2,200 bytes: within PATH_MAX
+        deep += "d/";
+        ASSERT_EQ(mkdir((origin / deep).c_str(), 0755), 0);
+        ASSERT_EQ(mkdir((dest / deep).c_str(), 0755), 0);
+    }
+    writeFile(origin / (deep + "bottom.txt"), 1, 1700000000);
+    writeFile(dest / (deep + "other.txt"), 1, 1700000000);
+    ScanResult result;
+    scanTrees(result, origin.path(), dest.path());
+    EXPECT_EQ(result.keys(0), std::vector<std::string>{"/" + deep + "bottom.txt"});
+    EXPECT_EQ(result.keys(1), std::vector<std::string>{"/" + deep + "other.txt"});
+}
+
+} // namespace
+} // namespace tandara::test
