@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages that building and testing Tandara need,
 # only when some are missing. Runs apt-get as root, or through sudo.
 set -e
-PACKAGES="cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev \
+PACKAGES="cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libgtest-dev libgmock-dev \
 xvfb xauth fonts-dejavu-core fonts-dejavu-extra fonts-liberation imagemagick ffmpeg"
 missing=""
 for p in $PACKAGES; do
