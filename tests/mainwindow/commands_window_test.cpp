@@ -3,6 +3,7 @@
 #include "mainwindow_fixture.h"
 
 #include "mainwindow/contorno.h"
+#include "mainwindow/controls/cpvbutton.h"
 
 #include <QApplication>
 
@@ -44,6 +45,30 @@ TEST(WindowShape, EdgesForFifteenAndTwelveTwipsPerPixel)
     EXPECT_FALSE(region.contains(QPoint(3, 3))) << "rounded corner";
     EXPECT_TRUE(region.contains(QPoint(336, 3)));
     EXPECT_FALSE(region.contains(QPoint(336, 540))) << "bottom is exclusive";
+}
+
+} // namespace
+} // namespace tandara::test
+
+namespace tandara::test {
+namespace {
+
+int visibleWindowsNamed(const char *name)
+{
+    int count = 0;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        count += w->isVisible() && w->objectName() == QLatin1String(name);
+    return count;
+}
+
+TEST_F(MainWindowTest, AuthorButtonOpensOneAboutWindowThatTheExitClosesToo)
+{
+    emit window->cpvInfo->clicked();
+    emit window->cpvInfo->clicked();
+    EXPECT_EQ(visibleWindowsNamed("frmInfo"), 1);
+    messages.answers = {MsgAnswer::Yes};
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(visibleWindowsNamed("frmInfo"), 0);
 }
 
 } // namespace
