@@ -124,15 +124,4 @@ TEST(FolderView, SelectingAndExpandingOpenTheWayDown)
     EXPECT_EQ(tree.SelectedFolder(), b);
 }
 
-TEST(FolderView, NullItemsAnswerEmpty)
-{
-    const FolderItem none;
-    EXPECT_TRUE(none.isNull());
-    EXPECT_TRUE(none.FirstChild().isNull());
-    EXPECT_TRUE(none.NextSibling().isNull());
-    EXPECT_EQ(none.ItemCount(), 0);
-    EXPECT_TRUE(none.DisplayName().isEmpty());
-    none.Expand();
-}
-
 } // namespace

@@ -22,17 +22,6 @@ TEST(ImageList, ImlIcoHoldsTheSevenPicturesInOrder)
     EXPECT_TRUE(list.ListImages(QStringLiteral("nuovoo")).isNull());
 }
 
-TEST(ImageList, AddingAKeyAgainReplacesItsPicture)
-{
-    ImageList list;
-    QPixmap small(4, 4), large(8, 8);
-    list.Add(QStringLiteral("a"), small);
-    list.Add(QStringLiteral("b"), small);
-    list.Add(QStringLiteral("a"), large);
-    EXPECT_EQ(list.count(), 2);
-    EXPECT_EQ(list.ListImages(QStringLiteral("a")).size(), QSize(8, 8));
-}
-
 TEST(FrmServ, HoldsThePicturesAndTheMenuAndStaysHidden)
 {
     frmServ serv;

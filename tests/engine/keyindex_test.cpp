@@ -34,13 +34,9 @@ TEST(KeyIndex, FindsTheFirstLiveRowWithTheKey)
     EXPECT_EQ(find(index, "/", "x/a"), std::nullopt);
     EXPECT_EQ(find(index, "/y/", "a"), std::nullopt);
     EXPECT_EQ(find(index, "/x/", "B"), std::nullopt);
-}
 
-TEST(KeyIndex, EmptyListFindsNothing)
-{
-    ResultList list(IconKey::NuovoO);
-    KeyIndex index;
-    index.build(list);
+    ResultList empty(IconKey::NuovoO);
+    index.build(empty);
     EXPECT_EQ(find(index, "/", "a"), std::nullopt);
 }
 

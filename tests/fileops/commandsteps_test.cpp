@@ -3,6 +3,7 @@
 #include "fileops/commandsteps.h"
 #include "fileops/optexts.h"
 
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <gtest/gtest.h>
@@ -10,16 +11,11 @@
 namespace tandara::test {
 namespace {
 
-TEST(CommandSteps, PartnerIsTheOtherSide)
+TEST(CommandSteps, SizingTheSelectionAndCheckingItsRoom)
 {
-    EXPECT_EQ(partner(0), 1);
-    EXPECT_EQ(partner(1), 0);
-    EXPECT_EQ(partner(2), 3);
-    EXPECT_EQ(partner(3), 2);
-}
+    // The other side of each list.
+    EXPECT_EQ((std::array{partner(0), partner(1), partner(2), partner(3)}), (std::array{1, 0, 3, 2}));
 
-TEST(CommandSteps, SizingAddsSelectedRowsAndStopsOnRequest)
-{
     ResultList list(IconKey::NuovoO);
     for (int64_t size : {100, 0, 2000, 7})
         list.append("f", "/", size, 0, true);
@@ -32,30 +28,19 @@ TEST(CommandSteps, SizingAddsSelectedRowsAndStopsOnRequest)
     ASSERT_TRUE(sizes);
     EXPECT_EQ(sizes->selected, 3u);
     EXPECT_EQ(sizes->total, 107.0);
-    EXPECT_EQ(sizes->required, 107u + 3 * 64);
+    EXPECT_EQ(sizes->required, 107u + 3 * 64) << "64 bytes more per file, empty files too";
     EXPECT_EQ(yields, 3);
+    EXPECT_TRUE(enoughSpace(sizes->required, sizes->required));
+    EXPECT_FALSE(enoughSpace(sizes->required - 1, sizes->required));
 
     int calls = 0;
-    EXPECT_EQ(sizeSelection(list, [&] { return ++calls < 2; }), std::nullopt);
+    EXPECT_EQ(sizeSelection(list, [&] { return ++calls < 2; }), std::nullopt) << "cancel ends the pass";
     EXPECT_EQ(calls, 2);
 
     list.setAllSelected(false);
     const auto none = sizeSelection(list, [] { return true; });
     ASSERT_TRUE(none);
     EXPECT_EQ(none->selected, 0u);
-}
-
-TEST(CommandSteps, ZeroLengthFilesStillNeedRoom)
-{
-    ResultList list(IconKey::NuovoO);
-    list.append("empty", "/", 0, 0, true);
-    list.setSelected(0, true);
-    const auto sizes = sizeSelection(list, [] { return true; });
-    ASSERT_TRUE(sizes);
-    EXPECT_EQ(sizes->total, 0.0);
-    EXPECT_EQ(sizes->required, 64u);
-    EXPECT_TRUE(enoughSpace(64, sizes->required));
-    EXPECT_FALSE(enoughSpace(63, sizes->required));
 }
 
 TEST(CommandTexts, SpaceMessageShowsRequiredPlusHundredAndFreeGrouped)
