@@ -21,14 +21,6 @@ static FsError lastError()
     return FsError::fromErrno(errno);
 }
 
-std::optional<int64_t> modificationTime(const std::string &path)
-{
-    struct stat st;
-    if (stat(path.c_str(), &st) != 0 && lstat(path.c_str(), &st) != 0)
-        return std::nullopt;
-    return int64_t(st.st_mtim.tv_sec);
-}
-
 bool folderExists(const std::string &path)
 {
     struct stat st;
@@ -68,12 +60,6 @@ std::vector<std::string> subFolders(const std::string &path)
     }
     closedir(dir);
     return result;
-}
-
-bool isReadOnly(const std::string &path)
-{
-    struct stat st;
-    return lstat(path.c_str(), &st) == 0 && !S_ISLNK(st.st_mode) && !(st.st_mode & S_IWUSR);
 }
 
 FsError clearAttributes(const std::string &path)

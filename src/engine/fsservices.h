@@ -20,10 +20,6 @@ struct FsError {
     explicit operator bool() const { return code != 0; }
 };
 
-// Last-write time in whole seconds since the epoch (rounded down), after
-// following links; a dangling link gives the link's own time.
-std::optional<int64_t> modificationTime(const std::string &path);
-
 // True when path is a folder (after following links).
 bool folderExists(const std::string &path);
 
@@ -38,8 +34,6 @@ std::vector<std::string> subFolders(const std::string &path);
 // Makes a read-only file writable (adds the owner's write bit, keeps the
 // rest). Links are left alone.
 FsError clearAttributes(const std::string &path);
-
-bool isReadOnly(const std::string &path);
 
 // Removes a file, or a link itself (never what it points to).
 FsError deleteFile(const std::string &path);

@@ -40,8 +40,6 @@ public:
     std::optional<size_t> findFirst(const KeyHash &folderHash, std::string_view folder,
                                     std::string_view name) const;
 
-    size_t memoryBytes() const { return entries_.capacity() * sizeof(Entry); }
-
 private:
     struct Entry {
         uint32_t slotPlusOne; // 0: empty

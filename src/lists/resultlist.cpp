@@ -123,13 +123,4 @@ std::optional<size_t> ResultList::findByTag(std::string_view key) const
     return std::nullopt;
 }
 
-size_t ResultList::memoryBytes() const
-{
-    size_t bytes = names_.capacity() + slots_.capacity() * sizeof(Slot)
-        + folders_.capacity() * sizeof(std::string);
-    for (const std::string &f : folders_)
-        bytes += f.capacity() > 15 ? f.capacity() + 1 : 0;
-    return bytes;
-}
-
 } // namespace tandara

@@ -73,9 +73,6 @@ public:
     uint32_t folderIdOfSlot(size_t slot) const { return slots_[slot].folderId; }
     void removeSlot(size_t slot);
 
-    // Rough bytes held, for the benchmarks.
-    size_t memoryBytes() const;
-
 private:
     struct Slot {
         uint64_t nameOffset;

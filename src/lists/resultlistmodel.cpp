@@ -73,13 +73,11 @@ QVariant ResultListModel::data(const QModelIndex &index, int role) const
         return index.column() == Dimensione ? int(Qt::AlignRight | Qt::AlignVCenter)
                                             : int(Qt::AlignLeft | Qt::AlignVCenter);
     case Qt::DecorationRole:
-        if (index.column() == Nome && iconProvider_)
-            return iconProvider_(list_.smallIcon());
+        if (index.column() == Nome && !rowIcon_.isNull())
+            return rowIcon_;
         return {};
     case IconKeyRole:
         return QString::fromLatin1(iconKeyName(list_.smallIcon()));
-    case TagRole:
-        return displayName(list_.tag(pos));
     }
     return {};
 }

@@ -16,7 +16,7 @@
 #include "resultlist.h"
 
 #include <QAbstractTableModel>
-#include <functional>
+#include <QIcon>
 
 namespace tandara {
 
@@ -26,17 +26,15 @@ public:
     enum Column { Nome, Percorso, Dimensione, Modificato, ColumnCount };
     // The icon key name ("NuovoO", …) of a row, as a QString.
     static constexpr int IconKeyRole = Qt::UserRole + 1;
-    // The row's relative key (Tag), empty when the row has none.
-    static constexpr int TagRole = Qt::UserRole + 2;
 
     explicit ResultListModel(IconKey icon, QObject *parent = nullptr);
 
     ResultList &list() { return list_; }
     const ResultList &list() const { return list_; }
 
-    // Turns an icon key into the picture shown in the first column; the
-    // window sets it, a headless model shows none.
-    void setIconProvider(std::function<QVariant(IconKey)> provider) { iconProvider_ = std::move(provider); }
+    // The picture of the list's icon key, shown in every row's first column;
+    // the window sets it, a headless model shows none.
+    void setRowIcon(const QIcon &icon) { rowIcon_ = icon; }
 
     void appendRow(const ResultRow &row);
     void removeRowAt(int row);
@@ -55,7 +53,7 @@ private:
     // added, and a positional read would compact the list under the
     // comparison's slot index.
     bool bulk_ = false;
-    std::function<QVariant(IconKey)> iconProvider_;
+    QIcon rowIcon_;
 };
 
 } // namespace tandara

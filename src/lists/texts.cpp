@@ -25,16 +25,6 @@ QString formatKb(double bytes)
     return formatGrouped2(int64_t(std::round(bytes / 1000.0)));
 }
 
-double parseSizeText(const QString &text)
-{
-    QLocale locale;
-    QString digits = text;
-    digits.remove(locale.groupSeparator());
-    bool ok = false;
-    const qlonglong value = locale.toLongLong(digits, &ok);
-    return ok ? double(value) : 0.0;
-}
-
 QString dateTimeFormat()
 {
     QString date = QLocale().dateFormat(QLocale::ShortFormat);

@@ -20,10 +20,6 @@ QString formatGrouped(int64_t value);
 // written like formatGrouped2.
 QString formatKb(double bytes);
 
-// A size text read back as a number: the locale's separators are ignored.
-// A text that is no number gives 0.
-double parseSizeText(const QString &text);
-
 // The date-time text of a file time: the locale's short date with a
 // four-digit year, a blank and HH:mm:ss ("08/12/2026 02:31:51").
 QString dateTimeFormat();

@@ -10,7 +10,6 @@
 #include "mainwindow/picturebar.h"
 #include "mainwindow/routglobal.h"
 #include "lists/resultlistview.h"
-#include "lists/statuspanel.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -66,7 +65,7 @@ void frmMain::loadWindow()
     storeTwipsPerPixel();
     resize(twipsToPxX(kClientWidth), twipsToPxY(kClientHeight));
     QPalette background = palette();
-    background.setColor(QPalette::Window, QColor(192, 192, 255));
+    background.setColor(QPalette::Window, kWindowBackground);
     setPalette(background);
     setAutoFillBackground(true);
 

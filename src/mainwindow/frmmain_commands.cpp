@@ -3,7 +3,6 @@
 
 #include "frmmain.h"
 
-#include "lists/resultlistview.h"
 #include "mainwindow/contorno.h"
 #include "mainwindow/controls/cpvbutton.h"
 #include "mainwindow/controls/folderview.h"

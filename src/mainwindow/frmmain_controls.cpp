@@ -26,9 +26,6 @@ cpvButton *makeButton(QWidget *parent, const QString &caption, const QString &to
     auto *button = new cpvButton(parent);
     button->setCaption(caption);
     button->setToolTip(tooltip);
-    button->setButtoncolor(kIdleFace);
-    button->setFontcolor(Qt::black);
-    button->setFontBold(false);
     button->setCaptionalign(4);
     button->setPicturetab(2);
     return button;
@@ -70,9 +67,7 @@ void frmMain::createButtons()
     placeTwips(cpvTabStrip[0], 120, 3160, 1770, 255);
     cpvTabStrip[1] = makeButton(this, QStringLiteral("File Modificati"));
     placeTwips(cpvTabStrip[1], 1815, 3160, 1770, 255);
-    cpvTabStrip[0]->setButtoncolor(kActiveFace);
-    cpvTabStrip[0]->setFontBold(true);
-    cpvTabStrip[0]->setFontcolor(Qt::white);
+    MouseIn(cpvTabStrip[0]);
 
     const QString toOrigin = QStringLiteral("Copia da Destinazione a Origine");
     const QString toDestination = QStringLiteral("Copia da Origine a Destinazione");
@@ -97,9 +92,7 @@ void frmMain::createLists()
     for (int k = 0; k < 4; ++k) {
         lvFiles[k] = new ResultListView(this);
         lvFiles[k]->setResultModel(models[k]);
-        models[k]->setIconProvider([this](IconKey key) -> QVariant {
-            return QIcon(imlIco.ListImages(QString::fromLatin1(iconKeyName(key))));
-        });
+        models[k]->setRowIcon(QIcon(imlIco.ListImages(QString::fromLatin1(iconKeyName(models[k]->list().smallIcon())))));
         placeTwips(lvFiles[k], lefts[k], 3480, widths[k], heights[k]);
         lvFiles[k]->setVisible(k < 2);
     }

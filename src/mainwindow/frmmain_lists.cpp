@@ -9,7 +9,6 @@
 #include "mainwindow/controls/folderview.h"
 #include "mainwindow/controls/folderwalk.h"
 #include "mainwindow/controls/frmserv.h"
-#include "mainwindow/looks.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -34,13 +33,10 @@ void frmMain::cpvTabStrip_Click(int Index)
         cpvCopia[i + hidden]->hide();
         state.m_lNumItems[i + shown] = int32_t(models[i + shown]->rowCount());
         cpvCopia[i + shown]->setEnabled(state.m_lNumItems[i + shown] != 0);
-        cpvTabStrip[i]->setButtoncolor(kIdleFace);
-        cpvTabStrip[i]->setFontBold(false);
-        cpvTabStrip[i]->setFontcolor(Qt::black);
+        MouseOut(cpvTabStrip[i]);
     }
-    cpvTabStrip[Index]->setButtoncolor(kActiveFace);
-    cpvTabStrip[Index]->setFontBold(true);
-    cpvTabStrip[Index]->setFontcolor(Qt::white);
+    // The active tab wears the look of a button under the pointer.
+    MouseIn(cpvTabStrip[Index]);
     ScriviPanel(Index);
 }
 

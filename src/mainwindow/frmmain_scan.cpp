@@ -42,7 +42,6 @@ void frmMain::enterScanningState()
         flvList[i]->setEnabled(false);
         lvFiles[i]->hide();
         lvFiles[i + 2]->hide();
-        state.m_sDirRadice[i + 2] = state.m_sDirRadice[i];
     }
     cpvAnnulla->show();
     cpvEsci->hide();

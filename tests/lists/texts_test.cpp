@@ -27,13 +27,6 @@ TEST(NumberTexts, KilobytesRoundHalvesAwayFromZero)
     EXPECT_EQ(formatKb(2499), "02");
 }
 
-TEST(NumberTexts, SizeTextsReadBack)
-{
-    EXPECT_EQ(parseSizeText("1.234"), 1234.0);
-    EXPECT_EQ(parseSizeText("05"), 5.0);
-    EXPECT_EQ(parseSizeText("5.368.709.120"), 5368709120.0);
-}
-
 TEST(DateTimeTexts, FourDigitYearAndSecondsReadBackToTheSameSecond)
 {
     EXPECT_EQ(dateTimeFormat(), "dd/MM/yyyy HH:mm:ss");

@@ -36,7 +36,7 @@ frmAnimate::frmAnimate(ProgressOwner &owner, const QPixmap &barPicture, const QP
     setObjectName(QStringLiteral("frmAnimate"));
     setAttribute(Qt::WA_DeleteOnClose);
     QPalette background = palette();
-    background.setColor(QPalette::Window, QColor(192, 192, 255));
+    background.setColor(QPalette::Window, kWindowBackground);
     setPalette(background);
     setAutoFillBackground(true);
 
@@ -77,8 +77,6 @@ void frmAnimate::createControls(const QPixmap &cancelPicture)
 
     cpvAnnulla = new cpvButton(this);
     cpvAnnulla->setCaption(QStringLiteral("Annulla"));
-    cpvAnnulla->setButtoncolor(kIdleFace);
-    cpvAnnulla->setFontcolor(Qt::black);
     cpvAnnulla->setCaptionalign(4);
     cpvAnnulla->setPicture(cancelPicture);
     cpvAnnulla->setGeometry(twipsToPxX(4380), twipsToPxY(1665), twipsToPxX(1080), twipsToPxY(345));

@@ -2,6 +2,7 @@
 
 #include "buttonlayout.h"
 #include "buttonpainting.h"
+#include "mainwindow/looks.h"
 
 #include <QEnterEvent>
 #include <QFontMetrics>
@@ -11,7 +12,7 @@
 namespace tandara {
 
 cpvButton::cpvButton(QWidget *parent)
-    : QWidget(parent), buttoncolor_(200, 213, 255), fontcolor_(Qt::black)
+    : QWidget(parent), buttoncolor_(kIdleFace), fontcolor_(Qt::black)
 {
     QFont font;
     font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans")});
