@@ -1,23 +1,31 @@
-// tandara-sync ORIGIN DEST
+// tandara-sync [--delete] ORIGIN DEST
 //
 // Brings DEST up to ORIGIN headless, the way the window's commands do it:
 // a scan (the same walks, the same yield to the event loop after each
 // subfolder), then every row of list 0 and of list 2 copied to the
 // destination through CopiaFile with its list bookkeeping, last row to
-// first, then a second scan. Prints what the second scan found and the
-// whole time:
+// first. With --delete, every row of list 1 is then deleted through
+// CancellaFile and the destination's empty folders are removed (Deltree),
+// as the window's "Elimina" answered "Sì" twice does. Then a second scan.
+// Prints what the second scan found and the whole time:
 //   list K: N rows, B bytes      for K = 0..3
 //   sync: T ms
-// Files that fail are reported on stderr; the exit status is then 1.
+// Files that fail are reported on stderr, one a line; the exit status is
+// then 1, as it is when the scan is refused.
 
+#include "engine/roots.h"
 #include "engine/scan.h"
+#include "engine/scantexts.h"
+#include "fileops/cancellafile.h"
 #include "fileops/commandsteps.h"
 #include "fileops/copiafile.h"
+#include "fileops/deltree.h"
 #include "lists/texts.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <cstdio>
+#include <cstring>
 
 using namespace tandara;
 
@@ -27,6 +35,11 @@ struct Lists {
     ResultListModel l0{IconKey::NuovoO}, l1{IconKey::NuovoD}, l2{IconKey::AggiornatoO}, l3{IconKey::AggiornatoD};
     ResultModels models() { return {&l0, &l1, &l2, &l3}; }
 };
+
+void printLine(const QString &text)
+{
+    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+}
 
 void scan(Lists &lists, ScanState &state)
 {
@@ -43,20 +56,44 @@ void scan(Lists &lists, ScanState &state)
     runScan(state, {&lists.l0.list(), &lists.l1.list(), &lists.l2.list(), &lists.l3.list()}, hooks);
     for (ResultListModel *m : models)
         m->endBulkChange();
+    if (!state.unreadFolders.empty())
+        printLine(unreadFoldersMessage(state));
+}
+
+FileOpHooks countingHooks(int &failures)
+{
+    FileOpHooks hooks;
+    hooks.report = [&failures](const QString &message) {
+        ++failures;
+        printLine(message);
+    };
+    return hooks;
 }
 
 // Copies every row of list k to the other side; gives the failures.
 int copyAll(int k, Lists &lists, ScanState &state, double &copied)
 {
     int failures = 0;
-    FileOpHooks hooks;
-    hooks.report = [&failures](const QString &message) {
-        ++failures;
-        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
-    };
+    const FileOpHooks hooks = countingHooks(failures);
     const ResultModels models = lists.models();
     for (int row = models[k]->rowCount() - 1; row >= 0; --row)
         CopiaFile(k, models, row, state.m_sDirRadice[k], state.m_sDirRadice[partner(k)], state, copied, hooks);
+    return failures;
+}
+
+// Deletes every row of list k, then the empty folders of its side.
+int deleteAll(int k, Lists &lists, ScanState &state)
+{
+    int failures = 0;
+    const FileOpHooks hooks = countingHooks(failures);
+    const ResultModels models = lists.models();
+    double deleted = 0;
+    for (int row = models[k]->rowCount() - 1; row >= 0; --row) {
+        const ResultRow r = models[k]->list().row(size_t(row));
+        const TreeFile file{state.m_sDirRadice[k], std::string(r.folder), std::string(r.name)};
+        CancellaFile(k, file, models, row, state, deleted, hooks);
+    }
+    Deltree(state.m_sDirRadice[k]);
     return failures;
 }
 
@@ -65,20 +102,27 @@ int copyAll(int k, Lists &lists, ScanState &state, double &copied)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: tandara-sync ORIGIN DEST\n");
+    const bool withDelete = argc == 4 && std::strcmp(argv[1], "--delete") == 0;
+    if (argc != 3 && !withDelete) {
+        std::fprintf(stderr, "usage: tandara-sync [--delete] ORIGIN DEST\n");
         return 2;
     }
     Lists lists;
     ScanState state;
-    state.m_sDirRadice[0] = normalizeRoot(argv[1]);
-    state.m_sDirRadice[1] = normalizeRoot(argv[2]);
+    state.m_sDirRadice[0] = argv[argc - 2];
+    state.m_sDirRadice[1] = argv[argc - 1];
+    if (resolveRoots(state.m_sDirRadice[0], state.m_sDirRadice[1]) != RootsOverlap::None) {
+        printLine(rootsOverlapMessage());
+        return 1;
+    }
 
     QElapsedTimer timer;
     timer.start();
     scan(lists, state);
     double copied = 0;
-    const int failures = copyAll(0, lists, state, copied) + copyAll(2, lists, state, copied);
+    int failures = copyAll(0, lists, state, copied) + copyAll(2, lists, state, copied);
+    if (withDelete)
+        failures += deleteAll(1, lists, state);
     scan(lists, state);
     const qint64 elapsed = timer.elapsed();
 

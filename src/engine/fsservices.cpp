@@ -1,12 +1,11 @@
 #include "fsservices.h"
 
+#include "engine/beneath.h"
+
 #include <cerrno>
 #include <cstring>
-#include <dirent.h>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
-#include <unistd.h>
 
 namespace tandara::fs {
 
@@ -16,9 +15,20 @@ FsError FsError::fromErrno(int code)
     return FsError{code, strerror_r(code, buffer, sizeof buffer)};
 }
 
-static FsError lastError()
+FsError FsError::because(FsCause cause)
 {
-    return FsError::fromErrno(errno);
+    // A number that fits, so that callers testing the code see a failure.
+    int code = EIO;
+    switch (cause) {
+    case FsCause::System: break;
+    case FsCause::LinkOnPath: code = ELOOP; break;
+    case FsCause::NotRegular: code = EINVAL; break;
+    case FsCause::Changed: code = EAGAIN; break;
+    case FsCause::Cancelled: code = ECANCELED; break;
+    }
+    FsError error = fromErrno(code);
+    error.cause = cause;
+    return error;
 }
 
 bool folderExists(const std::string &path)
@@ -39,59 +49,25 @@ std::string parentFolderName(std::string_view path)
     return std::string(path.substr(0, slash));
 }
 
-std::vector<std::string> subFolders(const std::string &path)
+FsError deleteFile(const TreeFile &file)
 {
-    std::vector<std::string> result;
-    DIR *dir = opendir(path.c_str());
-    if (!dir)
-        return result;
-    const std::string base = path.ends_with('/') ? path : path + '/';
-    while (dirent *entry = readdir(dir)) {
-        if (!strcmp(entry->d_name, ".") || !strcmp(entry->d_name, ".."))
-            continue;
-        bool isFolder = entry->d_type == DT_DIR;
-        if (entry->d_type == DT_UNKNOWN) {
-            struct stat st;
-            isFolder = fstatat(dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0
-                && S_ISDIR(st.st_mode);
-        }
-        if (isFolder)
-            result.push_back(base + entry->d_name);
-    }
-    closedir(dir);
-    return result;
-}
-
-FsError clearAttributes(const std::string &path)
-{
+    Fd folder;
+    if (FsError error = openFolderOf(file, folder))
+        return error;
+    const char *name = file.name.c_str();
     struct stat st;
-    if (lstat(path.c_str(), &st) != 0)
-        return lastError();
-    if (S_ISLNK(st.st_mode) || (st.st_mode & S_IWUSR))
-        return {};
-    if (chmod(path.c_str(), (st.st_mode & 07777) | S_IWUSR) != 0)
-        return lastError();
-    return {};
-}
-
-FsError deleteFile(const std::string &path)
-{
-    if (unlink(path.c_str()) != 0)
-        return lastError();
-    return {};
-}
-
-FsError makeFolder(const std::string &path)
-{
-    if (mkdir(path.c_str(), 0777) != 0)
-        return lastError();
-    return {};
-}
-
-FsError removeFolder(const std::string &path)
-{
-    if (rmdir(path.c_str()) != 0)
-        return lastError();
+    if (fstatat(folder.get(), name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return FsError::fromErrno(errno);
+    // Removing a name needs write access to its folder, not to the file;
+    // the mark is cleared so that a read-only file goes like any other.
+    const bool cleared = S_ISREG(st.st_mode) && !(st.st_mode & S_IWUSR)
+        && fchmodat(folder.get(), name, (st.st_mode & 07777) | S_IWUSR, AT_SYMLINK_NOFOLLOW) == 0;
+    if (unlinkat(folder.get(), name, 0) != 0) {
+        const FsError error = FsError::fromErrno(errno);
+        if (cleared)
+            fchmodat(folder.get(), name, st.st_mode & 07777, AT_SYMLINK_NOFOLLOW);
+        return error;
+    }
     return {};
 }
 

@@ -2,21 +2,39 @@
 // The file-system services every part of the program goes through. Paths are
 // byte strings as the system takes them; nothing here keeps state between
 // calls. Failures come back as an FsError carrying the system's number and
-// its description, for the callers to show.
+// its description, or a cause of our own, for the callers to show.
+//
+// Files of the two trees are named as TreeFile (root, relative folder,
+// name) and reached from their root with no link on the way (beneath.h):
+// an operation never acts outside its tree.
 
+#include "engine/treepath.h"
+
+#include <atomic>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace tandara::fs {
+
+// Why an operation failed, when the system's error number alone would not
+// tell the user.
+enum class FsCause : uint8_t {
+    System,     // see code and description
+    LinkOnPath, // a folder on the way is a link, which is never followed
+    NotRegular, // a pipe, socket or device: only files and links are copied
+    Changed,    // the file changed while it was being copied
+    Cancelled,  // the user stopped the operation
+};
 
 struct FsError {
     int code = 0;            // errno; 0 means success
     std::string description; // strerror text, in the user's locale
+    FsCause cause = FsCause::System;
 
     static FsError fromErrno(int code);
+    static FsError because(FsCause cause);
     explicit operator bool() const { return code != 0; }
 };
 
@@ -27,26 +45,27 @@ bool folderExists(const std::string &path);
 // "" at the top ("/" and "" have no parent).
 std::string parentFolderName(std::string_view path);
 
-// Full paths of the immediate subfolders, in listing order. Links to folders
-// are not subfolders: a walk over this never leaves the tree.
-std::vector<std::string> subFolders(const std::string &path);
+// Removes a file or a link (never what a link points to). A read-only
+// mark is cleared first, and put back if the file then cannot go.
+FsError deleteFile(const TreeFile &file);
 
-// Makes a read-only file writable (adds the owner's write bit, keeps the
-// rest). Links are left alone.
-FsError clearAttributes(const std::string &path);
+struct CopyControl {
+    // A target without its owner's write bit is normally refused (EACCES),
+    // as its read-only mark asks; this lets the copy replace it.
+    bool replaceReadOnly = false;
+    // Set from another thread to stop a copy between two blocks; the copy
+    // then fails with FsCause::Cancelled and the target stays as it was.
+    const std::atomic<bool> *stop = nullptr;
+};
 
-// Removes a file, or a link itself (never what it points to).
-FsError deleteFile(const std::string &path);
-
-// Copies source over target, carrying contents, last-write time and the
-// permission bits. The new file is written beside the target under a
-// temporary name and renamed over it only once whole, so a failure leaves
-// any old target as it was. A target without the owner's write bit is not
-// replaced (EACCES), as the file's read-only mark asks.
-FsError copyFile(const std::string &source, const std::string &target);
-
-FsError makeFolder(const std::string &path);
-FsError removeFolder(const std::string &path);
+// Copies a regular file or a link over target, carrying contents (or the
+// link's text), last-write time and the permission bits. The new file is
+// written beside the target under a temporary name and renamed over it
+// only once whole, so a failure leaves any old target as it was. The
+// target's folder must exist. Anything but a regular file or a link is
+// refused (FsCause::NotRegular), also when it was swapped in since the
+// scan, so a pipe cannot hang the copy nor a device fill the disk.
+FsError copyFile(const TreeFile &source, const TreeFile &target, const CopyControl &control = {});
 
 // Bytes available to this user on the volume that holds path, measured at
 // the nearest existing folder at or above it; nullopt when that fails.

@@ -6,8 +6,8 @@ namespace {
 constexpr size_t kBatchEvents = 4096;
 }
 
-TreePrefetch::TreePrefetch(std::string root, size_t cut)
-    : thread_([this, root = std::move(root), cut] { walk(root, cut); })
+TreePrefetch::TreePrefetch(WalkConfig config)
+    : thread_([this, config = std::move(config)] { walk(config); })
 {
 }
 
@@ -17,14 +17,17 @@ TreePrefetch::~TreePrefetch()
     thread_.join();
 }
 
-void TreePrefetch::walk(const std::string &root, size_t cut)
+void TreePrefetch::walk(const WalkConfig &config)
 {
     WalkHooks hooks;
     hooks.showFolder = [this](std::string_view folder) {
         push(Event{Kind::Folder, addText(folder), uint32_t(folder.size()), 0, 0, 0, 0});
     };
     hooks.afterSubfolder = [this] { push(Event{Kind::SubfolderDone, 0, 0, 0, 0, 0, 0}); };
-    walkTree(root, cut, hooks, [this] { return stop_.load(std::memory_order_relaxed); },
+    hooks.folderFailed = [this](std::string_view folder, int error) {
+        push(Event{Kind::Failure, addText(folder), uint32_t(folder.size()), 0, 0, error, 0});
+    };
+    walkTree(config, hooks, [this] { return stop_.load(std::memory_order_relaxed); },
              [this](const WalkedFile &file) {
                  // Files of one folder share one copy of its text per batch.
                  if (!folderInBatch_ || file.folder != lastFolder_) {
@@ -105,6 +108,10 @@ bool TreePrefetch::replayBatch(const Batch &batch, const WalkHooks &hooks,
                 }
                 return false;
             }
+            break;
+        case Kind::Failure:
+            if (hooks.folderFailed)
+                hooks.folderFailed(text.substr(e.textOffset, e.textLength), int(e.size));
             break;
         case Kind::File:
             onFile(WalkedFile{text.substr(e.textOffset, e.textLength),

@@ -6,7 +6,8 @@
 //
 // The replay makes exactly the calls a direct walkTree() would make, in the
 // same order: showFolder for each folder, afterSubfolder after each
-// subfolder followed by the cancel test, and one onFile per file. So the
+// subfolder followed by the cancel test, one onFile per file and one
+// folderFailed per folder that could not be read. So the
 // comparison sees the destination's files in walk order, and the window
 // is served and can cancel at the same points.
 //
@@ -28,8 +29,8 @@ namespace tandara {
 
 class TreePrefetch {
 public:
-    // Starts walking root; cut as for walkTree.
-    TreePrefetch(std::string root, size_t cut);
+    // Starts walking config.root.
+    explicit TreePrefetch(WalkConfig config);
     ~TreePrefetch();
     TreePrefetch(const TreePrefetch &) = delete;
     TreePrefetch &operator=(const TreePrefetch &) = delete;
@@ -40,14 +41,14 @@ public:
                 const std::function<void(const WalkedFile &)> &onFile);
 
 private:
-    enum class Kind : uint8_t { Folder, SubfolderDone, File };
+    enum class Kind : uint8_t { Folder, SubfolderDone, File, Failure };
     struct Event {
         Kind kind;
-        uint32_t textOffset; // Folder: the path; File: the name
+        uint32_t textOffset; // Folder: the path; File: the name; Failure: the folder
         uint32_t textLength;
         uint32_t folderOffset; // File: its relative folder
         uint32_t folderLength;
-        int64_t size;
+        int64_t size;  // Failure: the error number
         int64_t mtime;
     };
     // Events travel in batches, to take the lock once per few thousand.
@@ -56,7 +57,7 @@ private:
         std::string text;
     };
 
-    void walk(const std::string &root, size_t cut);
+    void walk(const WalkConfig &config);
     uint32_t addText(std::string_view text);
     void push(Event event);
     void flush();

@@ -1,38 +1,28 @@
 #include "scan.h"
 
+#include "engine/holdback.h"
+#include "engine/roots.h"
 #include "engine/sincro.h"
 
 #include <sys/resource.h>
 
 namespace tandara {
 
-std::string normalizeRoot(std::string root)
-{
-    while (root.size() > 1 && root.back() == '/')
-        root.pop_back();
-    return root;
-}
-
-std::string fullPath(std::string_view root, std::string_view folder, std::string_view name)
-{
-    std::string path(joinBase(root));
-    path.append(folder).append(name);
-    return path;
-}
-
 static bool cancelled(ScanState &state, ResultLists lists)
 {
     if (!state.bAnnulla)
         return false;
     state.clearTotals();
+    state.unreadFolders.clear();
     for (ResultList *list : lists)
         list->clear();
     return true;
 }
 
-// Each walk keeps one folder open per level it is down, and two walks run
-// at once; the usual soft limit of 1024 open files would cut a very deep
-// tree short, so take what the hard limit allows.
+// Each walk keeps a folder open per level down to a share of the open-file
+// limit, and two walks run at once; the more they may keep, the fewer
+// folders a very deep tree has them open again, so take what the hard
+// limit allows.
 static void raiseOpenFileLimit()
 {
     struct rlimit limit;
@@ -45,6 +35,9 @@ static void raiseOpenFileLimit()
 bool runScan(ScanState &state, ResultLists lists, const WalkHooks &hooks)
 {
     raiseOpenFileLimit();
+    state.unreadFolders.clear();
+    if (resolveRoots(state.m_sDirRadice[0], state.m_sDirRadice[1]) != RootsOverlap::None)
+        return false;
     state.m_sDirRadice[2] = state.m_sDirRadice[0];
     state.m_sDirRadice[3] = state.m_sDirRadice[1];
     state.bAnnulla = false;
@@ -56,6 +49,8 @@ bool runScan(ScanState &state, ResultLists lists, const WalkHooks &hooks)
     sincro.ScansioneDestinazione(state.m_sDirRadice[1], state.m_sDirRadice[1]);
     if (cancelled(state, lists))
         return false;
+    holdBack(*lists[0], 0, state);
+    holdBack(*lists[1], 1, state);
     for (int k = 0; k < kListCount; ++k)
         state.m_lNumItems[k] = int32_t(lists[k]->count());
     return true;

@@ -3,15 +3,24 @@
 // 0 only in the origin, 1 only in the destination, 2 and 3 the origin and
 // destination sides of files that differ.
 
+#include "engine/treepath.h"
 #include "lists/resultlist.h"
 
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace tandara {
 
 constexpr int kListCount = 4;
+
+// A folder that a walk could not open or read to its end.
+struct UnreadFolder {
+    int side = 0;       // 0 origin, 1 destination
+    std::string folder; // relative folder, "/a/b/"
+    int error = 0;      // the system's error number
+};
 
 struct ScanState {
     // Root folder of each list: 0 and 2 the origin, 1 and 3 the destination.
@@ -23,25 +32,13 @@ struct ScanState {
     std::array<int32_t, kListCount> m_lNumItems{};
     // The program-wide cancel flag of scan, copy and delete.
     bool bAnnulla = false;
+    // The folders the last scan could not read, both sides, in walk order.
+    std::vector<UnreadFolder> unreadFolders;
 
     void clearTotals() { dTotaleLv.fill(0.0); }
 };
 
 // The four lists the engine fills; the caller owns them.
 using ResultLists = std::array<ResultList *, kListCount>;
-
-// The text that joins a root to a relative folder ("/Foto/2003/"): the root
-// itself, or nothing for the file-system root, so that "/" + "/a/" never
-// doubles the separator and both sides' keys line up.
-inline std::string_view joinBase(std::string_view root)
-{
-    return root == "/" ? std::string_view() : root;
-}
-
-// Writes a root the way the lists keep it: no final separator, except "/".
-std::string normalizeRoot(std::string root);
-
-// Full path of a row's file on the side with the given root.
-std::string fullPath(std::string_view root, std::string_view folder, std::string_view name);
 
 } // namespace tandara

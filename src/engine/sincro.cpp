@@ -13,12 +13,28 @@ Sincro::Sincro(ResultLists lists, ScanState &state, WalkHooks hooks)
 {
 }
 
+WalkConfig Sincro::walkConfig(const std::string &folder, const std::string &root, int side) const
+{
+    // Neither walk goes into the other tree, should it be mounted inside.
+    return WalkConfig{folder, joinBase(root).size(), folderIdOf(state_.m_sDirRadice[1 - side])};
+}
+
+WalkHooks Sincro::hooksFor(int side) const
+{
+    WalkHooks hooks = hooks_;
+    hooks.folderFailed = [this, side](std::string_view folder, int error) {
+        state_.unreadFolders.push_back(UnreadFolder{side, std::string(folder), error});
+    };
+    return hooks;
+}
+
 void Sincro::ScansioneOrigine(const std::string &folder, ResultList &list, const std::string &root)
 {
-    walkTree(folder, joinBase(root).size(), hooks_, [this] { return state_.bAnnulla; }, [&](const WalkedFile &file) {
-        state_.dTotaleLv[0] += double(file.size);
-        list.append(file.name, file.folder, file.size, file.mtime, true);
-    });
+    walkTree(walkConfig(folder, root, 0), hooksFor(0), [this] { return state_.bAnnulla; },
+             [&](const WalkedFile &file) {
+                 state_.dTotaleLv[0] += double(file.size);
+                 list.append(file.name, file.folder, file.size, file.mtime, true);
+             });
 }
 
 void Sincro::ScansioneDestinazione(const std::string &folder, const std::string &root)
@@ -26,7 +42,7 @@ void Sincro::ScansioneDestinazione(const std::string &folder, const std::string 
     if (!destinationWalk_)
         startDestinationWalk(folder, root);
     beginComparison();
-    destinationWalk_->replay(hooks_, [this] { return state_.bAnnulla; }, [&](const WalkedFile &file) {
+    destinationWalk_->replay(hooksFor(1), [this] { return state_.bAnnulla; }, [&](const WalkedFile &file) {
         ConfrontaFile(file.name, file.folder, file.size, file.mtime);
     });
     endComparison();
@@ -35,7 +51,7 @@ void Sincro::ScansioneDestinazione(const std::string &folder, const std::string 
 
 void Sincro::startDestinationWalk(const std::string &folder, const std::string &root)
 {
-    destinationWalk_ = std::make_unique<TreePrefetch>(folder, joinBase(root).size());
+    destinationWalk_ = std::make_unique<TreePrefetch>(walkConfig(folder, root, 1));
 }
 
 void Sincro::beginComparison()

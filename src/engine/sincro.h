@@ -49,6 +49,9 @@ public:
     void endComparison();
 
 private:
+    WalkConfig walkConfig(const std::string &folder, const std::string &root, int side) const;
+    // The window's hooks, with the folders that fail recorded for `side`.
+    WalkHooks hooksFor(int side) const;
     void lookUpFolder(std::string_view folder);
 
     ResultLists lists_;

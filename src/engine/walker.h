@@ -3,23 +3,36 @@
 //
 // Order: entries in the file system's own order; a subfolder is walked as
 // soon as it is met. Folders whose name begins with a dot are skipped with
-// all they hold; every other entry that is not a folder (after following
-// links) is a file, dot-files included.
+// all they hold.
 //
-// One status query per entry: the size and time of a file come from the
-// same fstatat that tells what it is. A link to a folder is walked as a
-// folder, but a folder already on the way down (same device and inode) is
-// never entered again, so a link back into the tree cannot loop. A file
-// that vanished before its status could be read is left out; a dangling
-// link is a file with the link's own size and time.
+// What becomes a row: regular files and links, dot-files included. Links
+// are never followed: a link (to a file, to a folder, dangling) is an entry
+// of its own with the link's size and time, and the walk never goes into a
+// linked folder. Pipes, sockets and device nodes are left out. The kernel's
+// pseudo file systems (proc, sysfs, …) mounted inside a tree are not
+// entered; nor is a folder already on the way down (a bind mount of an
+// ancestor) or the folder the config says to avoid (the other tree).
+//
+// One status query per file: its size and time come from the same
+// fstatat that tells what it is. A folder is read whole before its
+// subfolders, so the walk keeps only a bounded number of folders open and
+// reaches the bottom of a tree deeper than the limit of open files: below
+// that depth it closes a folder while it is inside a subfolder and opens
+// it again through "..", checking that it is the same folder.
+//
+// A folder that cannot be opened or read to its end is reported through
+// folderFailed, never skipped in silence, so the comparison can hold back
+// what the other side has there.
 //
 // After each subfolder the walk calls afterSubfolder() and then asks
 // cancelled(); when it answers true the walk unwinds without reading more.
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 
 namespace tandara {
 
@@ -29,6 +42,9 @@ struct WalkHooks {
     // Called after each subfolder has been walked: the place to let the
     // user interface handle its events.
     std::function<void()> afterSubfolder;
+    // Called for a folder that could not be read (whole or in part), with
+    // its relative folder ("/a/b/") and the system's error number.
+    std::function<void(std::string_view folder, int error)> folderFailed;
 };
 
 struct WalkedFile {
@@ -38,10 +54,27 @@ struct WalkedFile {
     int64_t mtime;           // seconds since the epoch, rounded down
 };
 
-// Walks root and everything below it. cut is the number of leading bytes
-// of each folder path that the relative folder leaves out.
-void walkTree(const std::string &root, size_t cut, const WalkHooks &hooks,
-              const std::function<bool()> &cancelled,
+// A folder's identity on the machine.
+struct FolderId {
+    dev_t device = 0;
+    ino_t inode = 0;
+    bool operator==(const FolderId &) const = default;
+};
+
+struct WalkConfig {
+    std::string root;
+    // How many leading bytes of each folder path the relative folder
+    // leaves out.
+    size_t cut = 0;
+    // A folder never to enter (the other tree's root), if any.
+    std::optional<FolderId> avoid;
+};
+
+// The identity of the folder at path (following links), if it is one.
+std::optional<FolderId> folderIdOf(const std::string &path);
+
+// Walks the root and everything below it.
+void walkTree(const WalkConfig &config, const WalkHooks &hooks, const std::function<bool()> &cancelled,
               const std::function<void(const WalkedFile &)> &onFile);
 
 } // namespace tandara

@@ -22,15 +22,11 @@ void movePartnerToMissing(int deletedFrom, const ResultModels &lists, int row, S
 
 } // namespace
 
-std::optional<int> CancellaFile(int m_iNumLv, const std::string &sNomeFile, const ResultModels &lists, int row,
+std::optional<int> CancellaFile(int m_iNumLv, const TreeFile &sNomeFile, const ResultModels &lists, int row,
                                 ScanState &state, double &m_dEliminati, const FileOpHooks &hooks)
 {
-    // Removing a name needs write access to its folder, not to the file;
-    // the mark is cleared as a courtesy, and whether the file can go is
-    // left to the deletion itself.
-    (void)fs::clearAttributes(sNomeFile);
     if (const fs::FsError error = fs::deleteFile(sNomeFile)) {
-        hooks.report(deleteFailureText(error));
+        hooks.report(deleteFailureText(error, sNomeFile.full()));
         return std::nullopt;
     }
 

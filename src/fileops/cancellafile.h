@@ -9,8 +9,10 @@
 
 namespace tandara {
 
-// Deletes sNomeFile, the file of row `row` (0-based) of list m_iNumLv: a
-// read-only mark is cleared first, a link is deleted as a link. Then the
+// Deletes sNomeFile, the file of row `row` (0-based) of list m_iNumLv,
+// reached from its root without following a link on the way: a read-only
+// mark is cleared first (and put back should the file not go), a link is
+// deleted as a link. Then the
 // row leaves its list, total m_iNumLv drops by its size and m_dEliminati
 // rises by it.
 //
@@ -23,7 +25,7 @@ namespace tandara {
 //
 // On failure the message goes to hooks.report, nothing changes and the
 // result is nullopt.
-std::optional<int> CancellaFile(int m_iNumLv, const std::string &sNomeFile, const ResultModels &lists, int row,
+std::optional<int> CancellaFile(int m_iNumLv, const TreeFile &sNomeFile, const ResultModels &lists, int row,
                                 ScanState &state, double &m_dEliminati, const FileOpHooks &hooks);
 
 } // namespace tandara

@@ -3,19 +3,9 @@
 #include "fileops/creadir.h"
 #include "fileops/optexts.h"
 
-#include <cerrno>
-
 namespace tandara {
 
 namespace {
-
-// Makes a modified file's old copy writable so it can be replaced. A
-// target that vanished meanwhile needs nothing: the copy recreates it.
-fs::FsError clearTargetMark(const std::string &target)
-{
-    fs::FsError error = fs::clearAttributes(target);
-    return error.code == ENOENT ? fs::FsError{} : error;
-}
 
 // The pair at `row` leaves lists 2 and 3, each total by its own size.
 void settlePair(int m_iNumLv, const ResultModels &lists, int row, ScanState &state, double &m_dCopiati)
@@ -44,19 +34,18 @@ std::optional<int> CopiaFile(int m_iNumLv, const ResultModels &lists, int row, c
                              const FileOpHooks &hooks)
 {
     const ResultRow entry = lists[m_iNumLv]->list().row(size_t(row));
-    const std::string source = fullPath(sDirPart, entry.folder, entry.name);
-    const std::string targetFolder = fullPath(sDirPart2, entry.folder, {});
-    const std::string target = targetFolder + std::string(entry.name);
+    const TreeFile source{sDirPart, std::string(entry.folder), std::string(entry.name)};
+    const TreeFile target{sDirPart2, source.folder, source.name};
 
-    if (!EsisteDir(targetFolder))
-        CreaDir(targetFolder);
-    fs::FsError error;
-    if (m_iNumLv >= 2)
-        error = clearTargetMark(target);
-    if (!error)
-        error = hooks.copy(source, target);
-    if (error) {
-        hooks.report(copyFailureText(error, source, target));
+    CreaDir(target.root, target.folder);
+    // A modified file's old copy may carry a read-only mark: for lists 2
+    // and 3 the copy replaces it all the same. The mark is not cleared
+    // beforehand, so a copy that fails leaves the old copy as it was.
+    fs::CopyControl control;
+    control.replaceReadOnly = m_iNumLv >= 2;
+    if (const fs::FsError error = hooks.copy(source, target, control)) {
+        if (error.cause != fs::FsCause::Cancelled)
+            hooks.report(copyFailureText(error, source.full(), target.full()));
         return std::nullopt;
     }
 

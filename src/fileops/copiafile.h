@@ -12,11 +12,13 @@ namespace tandara {
 // Copies the file of row `row` (0-based) of list m_iNumLv from root
 // sDirPart to the same relative place under sDirPart2:
 //  * creates the missing folders on the way (CreaDir);
-//  * for lists 2 and 3, where the target exists, clears its read-only mark
-//    first; lists 0 and 1 leave an unexpected read-only target alone, so
-//    that copy fails;
+//  * for lists 2 and 3, where the target exists, replaces it even when it
+//    carries a read-only mark; lists 0 and 1 leave an unexpected read-only
+//    target alone, so that copy fails;
 //  * copies through hooks.copy (contents, time and permission bits; the
-//    old target is replaced only by a whole new file).
+//    old target is replaced only by a whole new file). Both files are
+//    reached from their roots without following a link on the way.
+// A copy stopped by the user is no failure to report; the row stays.
 // Then the row leaves its list: for lists 2 and 3 the pair leaves both
 // lists at that position and each total drops by its own row's size; for
 // 0 and 1 only that row and that total. m_dCopiati rises by the copied

@@ -8,18 +8,38 @@
 namespace tandara {
 
 namespace {
+
 constexpr size_t kLongestName = 255;
+
+QString linkOnPathText(const std::string &path)
+{
+    return QStringLiteral("Una cartella del percorso è un collegamento, che non viene seguito: ") + displayName(path);
 }
+
+} // namespace
 
 QString copyFailureText(const fs::FsError &error, const std::string &source, const std::string &target)
 {
+    switch (error.cause) {
+    case fs::FsCause::LinkOnPath:
+        return linkOnPathText(source) + QStringLiteral("\r\n→ ") + displayName(target);
+    case fs::FsCause::NotRegular:
+        return QStringLiteral("Non è un file normale né un collegamento, non viene copiato: ") + displayName(source);
+    case fs::FsCause::Changed:
+        return QStringLiteral("Il file è cambiato durante la copia: ") + displayName(source);
+    case fs::FsCause::System:
+    case fs::FsCause::Cancelled:
+        break;
+    }
     if (error.code == ENAMETOOLONG || source.size() > kLongestName || target.size() > kLongestName)
         return QStringLiteral("Nome troppo lungo, impossibile copiarlo.");
     return QString::number(error.code) + QLatin1Char(' ') + QString::fromLocal8Bit(error.description);
 }
 
-QString deleteFailureText(const fs::FsError &error)
+QString deleteFailureText(const fs::FsError &error, const std::string &path)
 {
+    if (error.cause == fs::FsCause::LinkOnPath)
+        return linkOnPathText(path);
     return QString::fromLocal8Bit(error.description);
 }
 

@@ -11,12 +11,14 @@ namespace tandara {
 
 // The message for a file that could not be copied: "Nome troppo lungo,
 // impossibile copiarlo." when the system found a name too long or either
-// full name is over 255 bytes; otherwise the error number, a blank and the
-// system's description.
+// full name is over 255 bytes; a text of ours naming the file when it was
+// not a regular file or a link, or a folder on its way was a link;
+// otherwise the error number, a blank and the system's description.
 QString copyFailureText(const fs::FsError &error, const std::string &source, const std::string &target);
 
-// The message for a file that could not be deleted: the description alone.
-QString deleteFailureText(const fs::FsError &error);
+// The message for a file that could not be deleted: the description alone,
+// or our text naming the file when a folder on its way was a link.
+QString deleteFailureText(const fs::FsError &error, const std::string &path);
 
 // The refusal of a copy for lack of room, with the required bytes plus 100
 // and the free bytes written "#,#0".

@@ -18,7 +18,7 @@ namespace tandara {
 // Rows leave and join only through the models, so views stay consistent.
 using ResultModels = std::array<ResultListModel *, kListCount>;
 
-using CopyRunner = std::function<fs::FsError(const std::string &source, const std::string &target)>;
+using CopyRunner = std::function<fs::FsError(const TreeFile &source, const TreeFile &target, fs::CopyControl control)>;
 
 struct FileOpHooks {
     // Shows the failure of one file to the user (OK button only, no icon,
@@ -26,7 +26,9 @@ struct FileOpHooks {
     std::function<void(const QString &message)> report;
     // Copies one file over any target; the window side may hand in a runner
     // that keeps the interface alive meanwhile (see backgroundcopy.h).
-    CopyRunner copy = fs::copyFile;
+    CopyRunner copy = [](const TreeFile &source, const TreeFile &target, fs::CopyControl control) {
+        return fs::copyFile(source, target, control);
+    };
 };
 
 // The tab of the status panel that shows list k: 0 "File Mancanti" for

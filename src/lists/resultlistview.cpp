@@ -71,7 +71,15 @@ void ResultListView::keyPressEvent(QKeyEvent *event)
 void ResultListView::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::RightButton) {
+        // As list views here do: a right press on a row that is not
+        // selected selects that row alone, on blank space it clears the
+        // selection, so the menu acts on exactly what is highlighted.
         setFocus(Qt::MouseFocusReason);
+        const QModelIndex index = indexAt(event->position().toPoint());
+        if (!index.isValid())
+            clearSelection();
+        else if (!selectionModel()->isRowSelected(index.row()))
+            selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         return;
     }
     QTableView::mousePressEvent(event);

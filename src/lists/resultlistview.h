@@ -4,7 +4,8 @@
 //
 // The selection is mirrored into the rows of the ResultList (a flag per
 // row), so asking whether a row is selected costs O(1) however the user
-// made the selection. A right press never changes the selection.
+// made the selection. A right press on a row outside the selection selects
+// that row alone; on blank space it clears the selection.
 
 #include "lists/resultlistmodel.h"
 

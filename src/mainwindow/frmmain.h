@@ -55,7 +55,7 @@ public:
     void Copia(int m_iNumLv);
     void CopiaFile(int m_iNumLv, int lRiga, const std::string &sDirPart, const std::string &sDirPart2);
     void Elimina();
-    void CancellaFile(int m_iNumLv, const std::string &sNomeFile, int lRiga);
+    void CancellaFile(int m_iNumLv, const TreeFile &sNomeFile, int lRiga);
     // The progress dialog of the running copy or delete, if any; a dialog
     // that is closing (and soon deleted) no longer counts.
     frmAnimate *progressDialog() const { return progress_ && !progress_->isClosing() ? progress_.data() : nullptr; }

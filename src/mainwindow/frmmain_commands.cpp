@@ -66,8 +66,9 @@ void frmMain::Annulla()
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
-    // A running scan is stopped first, as its cancel button would.
-    if (scanning_)
+    // A running scan, copy or delete (the cancel button is up while one
+    // runs) is stopped first, as that button would.
+    if (!cpvAnnulla->isHidden())
         Annulla();
     MessageRequest question;
     question.text = QStringLiteral("Sei sicuro di voler uscire?");

@@ -71,9 +71,9 @@ FileOpHooks frmMain::fileOpHooks()
 {
     FileOpHooks hooks;
     hooks.report = [this](const QString &message) { showMessage(this, message); };
-    // While one file is copied the clip and the dialog keep painting, but
-    // no user input is taken until the file is done.
-    hooks.copy = backgroundCopy([] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+    // While one file is copied the window keeps painting, the clip keeps
+    // playing and "Annulla" stops the copy of that file at once.
+    hooks.copy = backgroundCopy([] { QCoreApplication::processEvents(); }, [this] { return state.bAnnulla; });
     return hooks;
 }
 
@@ -151,7 +151,7 @@ void frmMain::Elimina()
         if (!list.list().isSelected(size_t(i - 1)))
             continue;
         const ResultRow row = list.list().row(size_t(i - 1));
-        const std::string sNomeFile = fullPath(root, row.folder, row.name);
+        const TreeFile sNomeFile{root, std::string(row.folder), std::string(row.name)};
         if (frmAnimate *dialog = progressDialog()) {
             dialog->setFileName(displayName(row.name));
             if (m_dTotElimina > 0)
@@ -174,7 +174,7 @@ void frmMain::Elimina()
         cpvCopia[index]->setEnabled(false);
 }
 
-void frmMain::CancellaFile(int m_iNumLv, const std::string &sNomeFile, int lRiga)
+void frmMain::CancellaFile(int m_iNumLv, const TreeFile &sNomeFile, int lRiga)
 {
     const std::optional<int> tab = tandara::CancellaFile(m_iNumLv, sNomeFile, {models[0], models[1], models[2], models[3]},
                                                          lRiga, state, m_dEliminati, fileOpHooks());

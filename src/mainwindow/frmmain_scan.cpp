@@ -3,7 +3,9 @@
 
 #include "frmmain.h"
 
+#include "engine/roots.h"
 #include "engine/scan.h"
+#include "engine/scantexts.h"
 #include "fileops/creadir.h"
 #include "lists/resultlistview.h"
 #include "lists/texts.h"
@@ -49,6 +51,11 @@ void frmMain::enterScanningState()
 
 void frmMain::cpvScansione_Click()
 {
+    // Cancel gives the button back while the cancelled walks still unwind;
+    // a second scan started inside the first would refill the lists under
+    // the first one's comparison.
+    if (scanning_)
+        return;
     setBusyPointer(true);
     state.clearTotals();
     PulisciListview();
@@ -68,8 +75,12 @@ void frmMain::cpvScansione_Click()
         MouseOut(cpvScansione);
         return;
     }
-    for (int i = 0; i < 2; ++i)
-        state.m_sDirRadice[i] = normalizeRoot(state.m_sDirRadice[i]);
+    if (resolveRoots(state.m_sDirRadice[0], state.m_sDirRadice[1]) != RootsOverlap::None) {
+        setBusyPointer(false);
+        showMessage(this, rootsOverlapMessage());
+        MouseOut(cpvScansione);
+        return;
+    }
 
     enterScanningState();
     QElapsedTimer sinceLabel;
@@ -108,6 +119,8 @@ void frmMain::cpvScansione_Click()
     for (int k = 0; k < 4; ++k)
         cpvCopia[k]->setEnabled(state.m_lNumItems[k] != 0);
     Ripristina();
+    if (!state.unreadFolders.empty())
+        showMessage(this, unreadFoldersMessage(state), MsgIcon::Critical);
 }
 
 } // namespace tandara

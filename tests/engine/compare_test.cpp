@@ -89,18 +89,6 @@ TEST(Comparison, ModifiedPairShowsEachSidesOwnSizeAndTime)
     EXPECT_EQ(result.lists[2].tag(0), "") << "only rows of list 0 carry a tag";
 }
 
-TEST(Comparison, SameFolderOnBothSidesLeavesEveryListEmpty)
-{
-    TempDir tree;
-    makeTree(tree.path(), {{"a"}, {"b/c", 7}, {"b/d/e", 9}});
-    ScanResult result;
-    scanTrees(result, tree.path(), tree.path());
-    for (int k = 0; k < kListCount; ++k) {
-        EXPECT_EQ(result.lists[k].count(), 0u);
-        EXPECT_EQ(result.state.dTotaleLv[k], 0.0);
-    }
-}
-
 // Regression: an hour that occurs twice when the clocks go back must not
 // make identical files look modified (times are compared as values).
 TEST(Comparison, RepeatedHourAtTheEndOfSummerTimeStaysIdentical)

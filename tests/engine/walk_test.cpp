@@ -10,7 +10,10 @@
 #include <fcntl.h>
 #include <map>
 #include <gtest/gtest.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -106,17 +109,43 @@ TEST(OriginWalk, NameThatIsNotUtf8KeepsItsBytes)
     EXPECT_EQ(originKeys(tree.path()), std::vector<std::string>{"/" + name});
 }
 
-TEST(OriginWalk, LinksToFoldersAreWalkedButNeverInALoop)
+// Regression: links to folders were walked, so rows ran through them and
+// deleting or copying them reached outside the tree.
+TEST(OriginWalk, LinksAreRowsOfTheirOwnAndNeverFollowed)
 {
     TempDir tree, outside;
     makeTree(tree.path(), {{"a/f.txt"}});
-    makeTree(outside.path(), {{"g.txt"}});
+    makeTree(outside.path(), {{"g.txt"}, {"sub/h.txt"}});
     ASSERT_EQ(symlink(tree.path().c_str(), (tree / "a/back-to-root").c_str()), 0);
     ASSERT_EQ(symlink("..", (tree / "a/up").c_str()), 0);
     ASSERT_EQ(symlink(outside.path().c_str(), (tree / "ext").c_str()), 0);
     ASSERT_EQ(symlink("missing", (tree / "dangling").c_str()), 0);
-    EXPECT_EQ(originKeys(tree.path()),
-              (std::vector<std::string>{"/a/f.txt", "/dangling", "/ext/g.txt"}));
+    ASSERT_EQ(symlink((outside / "g.txt").c_str(), (tree / "to-file").c_str()), 0);
+    TempDir empty;
+    ScanResult result;
+    scanTrees(result, tree.path(), empty.path());
+    EXPECT_EQ(sorted(result.keys(0)),
+              (std::vector<std::string>{"/a/back-to-root", "/a/f.txt", "/a/up", "/dangling", "/ext", "/to-file"}));
+    for (size_t pos = 0; pos < result.lists[0].count(); ++pos)
+        if (result.lists[0].row(pos).name == "dangling")
+            EXPECT_EQ(result.lists[0].row(pos).size, 7) << "a link's own size: the length of its text";
+}
+
+TEST(OriginWalk, PipesSocketsAndDevicesAreLeftOut)
+{
+    TempDir tree;
+    makeTree(tree.path(), {{"plain.txt", 3}});
+    ASSERT_EQ(mkfifo((tree / "pipe").c_str(), 0644), 0);
+    const int sock = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const std::string socketPath = tree / "socket";
+    ASSERT_LT(socketPath.size(), sizeof address.sun_path);
+    std::copy(socketPath.begin(), socketPath.end(), address.sun_path);
+    ASSERT_EQ(bind(sock, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+    mknod((tree / "zero").c_str(), S_IFCHR | 0644, makedev(1, 5)); // where we may
+    EXPECT_EQ(originKeys(tree.path()), std::vector<std::string>{"/plain.txt"});
+    close(sock);
 }
 
 TEST(OriginWalk, UnreadableFolderIsLeftOutWithoutEndingTheScan)
@@ -139,7 +168,7 @@ TEST(OriginWalk, UnreadableFolderIsLeftOutWithoutEndingTheScan)
             _exit(100);
         std::vector<std::string> keys;
         bool cancel = false;
-        walkTree(tree.path(), tree.path().size(), {}, [&] { return cancel; }, [&](const WalkedFile &f) {
+        walkTree(WalkConfig{tree.path(), tree.path().size(), {}}, {}, [&] { return cancel; }, [&](const WalkedFile &f) {
             keys.push_back(std::string(f.folder) + std::string(f.name));
         });
         _exit(keys == std::vector<std::string>{"/open/a.txt"} ? 0 : 1);
@@ -171,7 +200,7 @@ TEST(OriginWalk, CancelStopsAtTheNextSubfolderBoundary)
         if (++boundaries == 3)
             cancel = true;
     };
-    walkTree(tree.path(), tree.path().size(), hooks, [&] { return cancel; }, [&](const WalkedFile &) { ++files; });
+    walkTree(WalkConfig{tree.path(), tree.path().size(), {}}, hooks, [&] { return cancel; }, [&](const WalkedFile &) { ++files; });
     // root, d?, d?/x, d?, d?/x: the flag set after the second d? stops it.
     EXPECT_EQ(foldersShown, 5);
     EXPECT_EQ(boundaries, 4) << "the inner boundary, then the outer one";
@@ -233,9 +262,9 @@ std::vector<std::string> trace(const std::string &root, int cancelAt, bool prefe
                         + " " + std::to_string(f.mtime));
     };
     if (prefetched)
-        TreePrefetch(root, root.size()).replay(hooks, cancelled, onFile);
+        TreePrefetch(WalkConfig{root, root.size(), {}}).replay(hooks, cancelled, onFile);
     else
-        walkTree(root, root.size(), hooks, cancelled, onFile);
+        walkTree(WalkConfig{root, root.size(), {}}, hooks, cancelled, onFile);
     return calls;
 }
 
@@ -259,7 +288,7 @@ TEST(PrefetchedWalk, DroppedWithoutReplayStopsItsThread)
 {
     TempDir tree;
     makeTree(tree.path(), {{"a/b/c/d"}});
-    { TreePrefetch unused(tree.path(), tree.path().size()); }
+    { TreePrefetch unused(WalkConfig{tree.path(), tree.path().size(), {}}); }
     SUCCEED();
 }
 

@@ -72,7 +72,11 @@ TEST(CommandTexts, FailureMessages)
     EXPECT_EQ(copyFailureText(denied, "/x", at256), "Nome troppo lungo, impossibile copiarlo.");
     EXPECT_EQ(copyFailureText(fs::FsError::fromErrno(ENAMETOOLONG), "/x", "/y"),
               "Nome troppo lungo, impossibile copiarlo.");
-    EXPECT_EQ(deleteFailureText(denied), description);
+    EXPECT_EQ(deleteFailureText(denied, "/x"), description);
+    // Causes of our own name the file.
+    const fs::FsError link = fs::FsError::because(fs::FsCause::LinkOnPath);
+    EXPECT_TRUE(deleteFailureText(link, "/r/w/f").endsWith("/r/w/f"));
+    EXPECT_TRUE(copyFailureText(fs::FsError::because(fs::FsCause::NotRegular), "/o/pipe", "/d/pipe").endsWith("/o/pipe"));
 }
 
 } // namespace

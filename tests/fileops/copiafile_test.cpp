@@ -146,7 +146,7 @@ TEST(CopiaFile, RunsThroughABackgroundCopyAndReportsItsFailure)
     SyncTrees t;
     makeTree(t.origin, {{"big.bin", 3 << 20, 1600000000}, {"gone.txt", 1, 1600000000}});
     t.scan();
-    t.hooks.copy = backgroundCopy([] {});
+    t.hooks.copy = backgroundCopy([] {}, [] { return false; });
 
     const int big = t.find(0, "/big.bin");
     EXPECT_EQ(t.copy(0, big), 0);

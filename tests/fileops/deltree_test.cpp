@@ -4,7 +4,11 @@
 #include "fileops/deltree.h"
 #include "support/temptree.h"
 
+#include <cerrno>
+#include <cstring>
 #include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tandara::test {
@@ -13,15 +17,25 @@ namespace {
 TEST(CreaDir, MakesEveryMissingLevelAndPassesExistingOnes)
 {
     TempDir dir;
-    const std::string chain = dir / "a/b/c/";
-    EXPECT_FALSE(EsisteDir(chain));
-    CreaDir(chain);
+    EXPECT_FALSE(EsisteDir(dir / "a/b/c/"));
+    CreaDir(dir.path(), "/a/b/c/");
     EXPECT_TRUE(EsisteDir(dir / "a/b/c"));
-    CreaDir(dir / "a/b/c/d"); // the levels above exist already
+    CreaDir(dir.path(), "/a/b/c/d/"); // the levels above exist already
     EXPECT_TRUE(EsisteDir(dir / "a/b/c/d"));
     writeFile(dir / "file", 1, 1600000000);
-    CreaDir(dir / "file/x"); // refused silently
+    CreaDir(dir.path(), "/file/x/"); // refused silently
     EXPECT_FALSE(EsisteDir(dir / "file/x"));
+    // A root removed when it became empty is made again first.
+    CreaDir(dir / "gone/root", "/x/");
+    EXPECT_TRUE(EsisteDir(dir / "gone/root/x"));
+}
+
+TEST(CreaDir, NeverMakesAFolderThroughALink)
+{
+    TempDir dir, outside;
+    ASSERT_EQ(symlink(outside.path().c_str(), (dir / "w").c_str()), 0);
+    CreaDir(dir.path(), "/w/new/");
+    EXPECT_FALSE(EsisteDir(outside / "new"));
 }
 
 TEST(Deltree, EmptyChainsGoBottomUpWithTheTopFolder)
@@ -45,6 +59,29 @@ TEST(Deltree, AnythingLeftKeepsItsFolderAndTheAncestors)
     EXPECT_FALSE(EsisteDir(top + "/x/empty"));
     EXPECT_FALSE(EsisteDir(top + "/z"));
     EXPECT_TRUE(EsisteDir(top + "/h"));
+}
+
+// Regression: removing empty folders went into dot folders the lists never
+// show; after one unrelated delete a git repository lost its refs.
+TEST(Deltree, StaysWhereTheScanLooks)
+{
+    TempDir dir;
+    const std::string top = dir.folder("top");
+    makeTree(top, {{"repo/.git/refs/heads/"}, {"repo/.git/objects/"}, {"repo/.git/HEAD", 5}, {"other/"}});
+    const std::string mounted = dir.folder("top/mnt");
+    const bool haveMount = mount("tmpfs", mounted.c_str(), "tmpfs", 0, "size=64k") == 0;
+    if (haveMount)
+        mkdir((mounted + "/inner").c_str(), 0755);
+    Deltree(top);
+    if (haveMount) {
+        EXPECT_TRUE(EsisteDir(mounted + "/inner")) << "another file system is left alone";
+        umount(mounted.c_str());
+    }
+    EXPECT_TRUE(EsisteDir(top + "/repo/.git/refs/heads"));
+    EXPECT_TRUE(EsisteDir(top + "/repo/.git/objects"));
+    EXPECT_FALSE(EsisteDir(top + "/other"));
+    if (!haveMount)
+        GTEST_SKIP() << "dot folders checked; a tmpfs cannot be mounted here: " << strerror(errno);
 }
 
 TEST(Deltree, ALinkToAFolderOutsideIsNotFollowed)

@@ -68,15 +68,15 @@ public:
                          hooks);
     }
 
-    std::string pathOf(int k, int row)
+    TreeFile fileOf(int k, int row)
     {
         const ResultRow r = list(k).row(size_t(row));
-        return fullPath(state.m_sDirRadice[k], r.folder, r.name);
+        return TreeFile{state.m_sDirRadice[k], std::string(r.folder), std::string(r.name)};
     }
 
     std::optional<int> remove(int k, int row)
     {
-        return CancellaFile(k, pathOf(k, row), models(), row, state, done, hooks);
+        return CancellaFile(k, fileOf(k, row), models(), row, state, done, hooks);
     }
 
     TempDir dir;
