@@ -6,6 +6,7 @@
 
 #include "engine/mounttable.h"
 #include "engine/roots.h"
+#include "support/nobody.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -14,7 +15,6 @@
 #include <gtest/gtest.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
-#include <grp.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/wait.h>
@@ -34,20 +34,6 @@ int inChild(const std::function<int()> &body)
     int status = 0;
     waitpid(child, &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-constexpr int kCannotSwitch = 100;
-
-// Runs body as the user nobody, so that permissions apply also to root.
-int asNobody(const std::function<int()> &body)
-{
-    return inChild([&] {
-        if (setgroups(0, nullptr) != 0 && geteuid() == 0)
-            return kCannotSwitch;
-        if (setgid(65534) != 0 || setuid(65534) != 0)
-            return kCannotSwitch;
-        return body();
-    });
 }
 
 TEST(Roots, OverlappingRootsAreRefusedBeforeAnythingIsListed)
@@ -111,7 +97,7 @@ TEST(UnreadFolders, AreReportedAndTheOtherSidesFilesThereHeldBack)
     chmod((origin / "locked").c_str(), 0);
     for (const std::string &path : {origin.path(), dest.path(), dest / "locked", dest / "locked/deeper"})
         chmod(path.c_str(), 0755);
-    const int status = asNobody([&] {
+    const NobodyRun run = runAsNobody([&] {
         ScanResult result;
         scanTrees(result, origin.path(), dest.path());
         const std::vector<UnreadFolder> &unread = result.state.unreadFolders;
@@ -121,9 +107,8 @@ TEST(UnreadFolders, AreReportedAndTheOtherSidesFilesThereHeldBack)
             && result.state.dTotaleLv[1] == 5.0;
         return result.completed && reported && heldBack ? 0 : 1;
     });
-    if (status == kCannotSwitch)
-        GTEST_SKIP() << "cannot switch to the user nobody";
-    EXPECT_EQ(status, 0);
+    TANDARA_SKIP_UNLESS_OK(run);
+    EXPECT_EQ(run.result, 0);
 }
 
 // Regression: running out of descriptors on a very deep tree cut it short

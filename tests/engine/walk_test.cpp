@@ -5,6 +5,7 @@
 
 #include "engine/walker.h"
 #include "lists/texts.h"
+#include "support/nobody.h"
 
 #include <algorithm>
 #include <fcntl.h>
@@ -14,7 +15,6 @@
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/un.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace tandara::test {
@@ -161,24 +161,16 @@ TEST(OriginWalk, UnreadableFolderIsLeftOutWithoutEndingTheScan)
     // Root reads every folder: walk as the user nobody in a child process.
     chmod((tree / "open").c_str(), 0755);
     chmod((tree / "open/a.txt").c_str(), 0644);
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        if (setgid(65534) != 0 || setuid(65534) != 0)
-            _exit(100);
+    const NobodyRun run = runAsNobody([&] {
         std::vector<std::string> keys;
         bool cancel = false;
         walkTree(WalkConfig{tree.path(), tree.path().size(), {}}, {}, [&] { return cancel; }, [&](const WalkedFile &f) {
             keys.push_back(std::string(f.folder) + std::string(f.name));
         });
-        _exit(keys == std::vector<std::string>{"/open/a.txt"} ? 0 : 1);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status));
-    if (WEXITSTATUS(status) == 100)
-        GTEST_SKIP() << "cannot switch to the user nobody";
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+        return keys == std::vector<std::string>{"/open/a.txt"} ? 0 : 1;
+    });
+    TANDARA_SKIP_UNLESS_OK(run);
+    EXPECT_EQ(run.result, 0);
 }
 
 TEST(OriginWalk, CancelStopsAtTheNextSubfolderBoundary)

@@ -1,13 +1,13 @@
 // Copies onto a small volume that fills up part-way through a file.
 
 #include "fileops/spaziosudisco.h"
+#include "support/mounts.h"
 #include "sync_fixture.h"
 
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
 #include <gtest/gtest.h>
-#include <sys/mount.h>
 
 namespace tandara::test {
 namespace {
@@ -25,22 +25,11 @@ std::set<std::string> entriesOf(const std::string &folder)
 
 class FullVolume : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        small = t.dir.folder("small");
-        if (mount("tmpfs", small.c_str(), "tmpfs", 0, "size=1m") != 0)
-            GTEST_SKIP() << "a 1 MiB tmpfs cannot be mounted here: " << strerror(errno);
-        mounted = true;
-    }
-    void TearDown() override
-    {
-        if (mounted)
-            umount2(small.c_str(), MNT_DETACH);
-    }
+    void SetUp() override { TANDARA_SKIP_UNLESS_OK(volume); }
 
     SyncTrees t;
-    std::string small;
-    bool mounted = false;
+    ScopedMount volume{FileSystem::Tmpfs, 1 << 20};
+    const std::string &small = volume.path();
 };
 
 TEST_F(FullVolume, FreeSpaceIsMeasuredAtTheNearestExistingFolder)

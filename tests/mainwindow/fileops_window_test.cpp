@@ -2,6 +2,7 @@
 // dialog, cancel, the questions and the lists they leave.
 
 #include "mainwindow_fixture.h"
+#include "support/mounts.h"
 
 #include "fileops/ui/frmanimate.h"
 #include "lists/resultlistview.h"
@@ -10,7 +11,6 @@
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
-#include <sys/mount.h>
 
 namespace tandara::test {
 namespace {
@@ -125,14 +125,12 @@ TEST_F(MainWindowTest, DeleteThenRemoveEmptyFoldersWithTheRoot)
 
 TEST_F(MainWindowTest, TooLittleSpaceGivesTheErrorMessage)
 {
-    TempDir small;
-    if (mount("tmpfs", small.path().c_str(), "tmpfs", 0, "size=1m") != 0)
-        GTEST_SKIP() << "cannot mount a small tmpfs here: " << strerror(errno);
+    ScopedMount small(FileSystem::Tmpfs, 1 << 20);
+    TANDARA_SKIP_UNLESS_OK(small);
     makeTree(origin.path(), {{"big", 3 << 20, T}});
     scan(origin.path(), small.path());
     window->lvFiles[0]->selectAllRows();
     window->Copia(0);
-    umount(small.path().c_str());
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].title, "Errore");
     EXPECT_EQ(messages.shown[0].icon, MsgIcon::Critical);
