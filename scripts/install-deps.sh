@@ -3,7 +3,8 @@
 # only when some are missing. Runs apt-get as root, or through sudo.
 set -e
 PACKAGES="cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libgtest-dev libgmock-dev \
-xvfb xauth fonts-dejavu-core fonts-dejavu-extra fonts-liberation imagemagick ffmpeg"
+xvfb xauth fonts-dejavu-core fonts-dejavu-extra fonts-liberation imagemagick ffmpeg \
+dpkg-dev desktop-file-utils appstream"
 missing=""
 for p in $PACKAGES; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
