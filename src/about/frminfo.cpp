@@ -8,6 +8,7 @@
 #include "textpicture.h"
 
 #include "mainwindow/contorno.h"
+#include "mainwindow/controls/programicon.h"
 #include "mainwindow/controls/resources.h"
 #include "mainwindow/looks.h"
 #include "mainwindow/picturebar.h"
@@ -65,6 +66,7 @@ frmInfo::~frmInfo() = default;
 void frmInfo::Form_Load()
 {
     setWindowTitle(about::infoCaption());
+    setWindowIcon(programIcon());
     storeTwipsPerPixel();
     setFixedSize(twipsToPxX(5025), twipsToPxY(4200));
     QPalette colours = palette();

@@ -6,6 +6,7 @@
 #include "mainwindow/controls/folderwalk.h"
 #include "mainwindow/controls/frmserv.h"
 #include "mainwindow/controls/imagelist.h"
+#include "mainwindow/controls/programicon.h"
 #include "mainwindow/looks.h"
 #include "mainwindow/picturebar.h"
 #include "mainwindow/routglobal.h"
@@ -39,6 +40,7 @@ frmMain::frmMain(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWi
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Tandara"));
+    setWindowIcon(programIcon());
     const IconKey icons[] = {IconKey::NuovoO, IconKey::NuovoD, IconKey::AggiornatoO, IconKey::AggiornatoD};
     for (int k = 0; k < 4; ++k)
         models[k] = new ResultListModel(icons[k], this);
@@ -103,7 +105,7 @@ void frmMain::createControls()
     picBarra->setDragWindow(this);
     imgFrmIco = new QLabel(picBarra);
     imgFrmIco->setScaledContents(true);
-    imgFrmIco->setPixmap(QPixmap(QStringLiteral(":/mainwindow/frmico.png")));
+    imgFrmIco->setPixmap(programIcon().pixmap(32));
     placeTwips(imgFrmIco, 360, 40, 360, 360);
 
     const QFont labelFont = windowsFont(kSansSerif, 9.75, true);

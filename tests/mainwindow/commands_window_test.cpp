@@ -1,9 +1,10 @@
-// The exit question and the window's rounded shape.
+// The exit question, the window's rounded shape and the windows' icon.
 
 #include "mainwindow_fixture.h"
 
 #include "mainwindow/contorno.h"
 #include "mainwindow/controls/cpvbutton.h"
+#include "mainwindow/controls/programicon.h"
 
 #include <QApplication>
 
@@ -69,6 +70,19 @@ TEST_F(MainWindowTest, AuthorButtonOpensOneAboutWindowThatTheExitClosesToo)
     messages.answers = {MsgAnswer::Yes};
     EXPECT_TRUE(window->close());
     EXPECT_EQ(visibleWindowsNamed("frmInfo"), 0);
+}
+
+TEST_F(MainWindowTest, MainAndAboutWindowsCarryTheWholeIconSet)
+{
+    const QList<QSize> sizes = programIcon().availableSizes();
+    ASSERT_EQ(sizes.size(), qsizetype(std::size(kProgramIconSizes)));
+    EXPECT_EQ(window->windowIcon().availableSizes(), sizes);
+    emit window->cpvInfo->clicked();
+    ASSERT_EQ(visibleWindowsNamed("frmInfo"), 1);
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->objectName() == QLatin1String("frmInfo")) {
+            EXPECT_EQ(w->windowIcon().availableSizes(), sizes);
+        }
 }
 
 } // namespace

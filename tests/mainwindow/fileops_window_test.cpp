@@ -7,6 +7,7 @@
 #include "fileops/ui/frmanimate.h"
 #include "lists/resultlistview.h"
 #include "mainwindow/controls/cpvbutton.h"
+#include "mainwindow/controls/programicon.h"
 
 #include <QTest>
 #include <QTimer>
@@ -185,12 +186,14 @@ TEST_F(MainWindowTest, ProgressDialogPlaysItsClipAndAnyCloseCancels)
     window->lvFiles[0]->selectAllRows();
     int clip = 0;
     QRect clipPlace;
+    qsizetype iconSizes = 0;
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [&] {
         frmAnimate *dialog = window->progressDialog();
         if (!dialog)
             return;
         clip = dialog->animation()->ResourceID();
+        iconSizes = dialog->windowIcon().availableSizes().size();
         if (AnimationWidget *player = dialog->findChild<AnimationWidget *>())
             clipPlace = player->geometry();
         closer.stop();
@@ -200,6 +203,7 @@ TEST_F(MainWindowTest, ProgressDialogPlaysItsClipAndAnyCloseCancels)
     window->Copia(0);
     EXPECT_EQ(clip, 101);
     EXPECT_EQ(clipPlace, QRect(15, 35, 260, 40));
+    EXPECT_EQ(iconSizes, qsizetype(std::size(kProgramIconSizes))) << "the program's icon set";
     EXPECT_EQ(window->models[0]->rowCount(), 2) << "the file in hand is copied, then the run stops";
     EXPECT_TRUE(window->state.bAnnulla);
     EXPECT_TRUE(window->isEnabled());

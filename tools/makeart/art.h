@@ -16,7 +16,9 @@ struct Picture {
 std::vector<Picture> backgrounds();
 // The seven 16 x 16 pictures of the result lists' image list.
 std::vector<Picture> listIcons();
-// Window icon, title-bar buttons and the pictures of the command buttons.
+// The program's icon at every size of the icon set: appicon/<size>.png.
+std::vector<Picture> programIcons();
+// Title-bar buttons and the pictures of the command buttons.
 std::vector<Picture> buttonPictures();
 // The small pictures of the folder trees.
 std::vector<Picture> treeIcons();

@@ -1,52 +1,12 @@
-// The window icon (two folders with sync arrows), the three title-bar
-// buttons (glassy squares with white signs) and the pictures of the scan,
-// author and exit buttons.
+// The three title-bar buttons (glassy squares with white signs) and the
+// pictures of the scan, author and exit buttons.
 #include "art.h"
 #include "painting.h"
 
-#include <QPainterPath>
 #include <QPolygonF>
-#include <QtMath>
 
 namespace makeart {
 namespace {
-
-// A thick green arc around centre from one angle to another (degrees,
-// counter-clockwise positive) ending in an arrowhead.
-void drawSyncArc(QPainter &painter, const QPointF &centre, qreal radius, qreal fromDeg, qreal toDeg)
-{
-    const QRectF circle(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
-    QPainterPath arc;
-    arc.arcMoveTo(circle, fromDeg);
-    arc.arcTo(circle, fromDeg, toDeg - fromDeg);
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(QColor(10, 96, 30), 4.2, Qt::SolidLine, Qt::FlatCap));
-    painter.drawPath(arc);
-    painter.setPen(QPen(QColor(70, 200, 90), 2.4, Qt::SolidLine, Qt::FlatCap));
-    painter.drawPath(arc);
-    const qreal t = qDegreesToRadians(toDeg);
-    const qreal turn = toDeg < fromDeg ? 1 : -1; // clockwise arcs head along (sin, cos)
-    const QPointF end = arc.currentPosition();
-    const QPointF dir(turn * qSin(t), turn * qCos(t));
-    const QPointF normal(-dir.y(), dir.x());
-    QPolygonF head;
-    head << end + dir * 4.2 << end + normal * 4 << end - normal * 4;
-    painter.setPen(QPen(QColor(10, 96, 30), 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.setBrush(QColor(70, 200, 90));
-    painter.drawPolygon(head);
-}
-
-QImage windowIcon()
-{
-    QImage image = canvas(32, 32);
-    QPainter painter(&image);
-    prepare(painter);
-    drawFolder(painter, QRectF(1.5, 2.5, 15, 12));
-    drawFolder(painter, QRectF(15.5, 17.5, 15, 12));
-    drawSyncArc(painter, QPointF(16, 16), 11, 80, 12);
-    drawSyncArc(painter, QPointF(16, 16), 11, 260, 192);
-    return image;
-}
 
 // A glassy rounded square as the face of a title-bar button.
 void drawGlassFace(QPainter &painter, const QColor &top, const QColor &bottom)
@@ -150,7 +110,6 @@ QImage exitPicture()
 std::vector<Picture> buttonPictures()
 {
     return {
-        {QStringLiteral("frmico.png"), windowIcon()},
         {QStringLiteral("titlebar/minimizza.png"), titleButton(TitleSign::Minimise)},
         {QStringLiteral("titlebar/massimizza.png"), titleButton(TitleSign::Maximise)},
         {QStringLiteral("titlebar/chiudi.png"), titleButton(TitleSign::Close)},

@@ -32,6 +32,7 @@ int main(int argc, char *argv[])
     const QString folder = QString::fromLocal8Bit(argv[1]);
     bool ok = true;
     for (const auto &group : {makeart::backgrounds(), makeart::listIcons(),
+                              makeart::programIcons(),
                               makeart::buttonPictures(), makeart::treeIcons()}) {
         for (const makeart::Picture &picture : group)
             ok = write(folder, picture) && ok;

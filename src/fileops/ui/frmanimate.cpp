@@ -4,6 +4,7 @@
 #include "animation/windowregistry.h"
 #include "mainwindow/contorno.h"
 #include "mainwindow/controls/cpvbutton.h"
+#include "mainwindow/controls/programicon.h"
 #include "mainwindow/looks.h"
 #include "mainwindow/picturebar.h"
 #include "mainwindow/routglobal.h"
@@ -34,6 +35,7 @@ frmAnimate::frmAnimate(ProgressOwner &owner, const QPixmap &barPicture, const QP
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint), owner_(owner)
 {
     setObjectName(QStringLiteral("frmAnimate"));
+    setWindowIcon(programIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     QPalette background = palette();
     background.setColor(QPalette::Window, kWindowBackground);

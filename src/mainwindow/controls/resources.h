@@ -12,7 +12,6 @@ void initControlResources();
 namespace res {
 inline constexpr const char *kSfondo = ":/mainwindow/sfondo.jpg";       // 672 x 542 background
 inline constexpr const char *kBarra = ":/shared/barra.jpg";             // 592 x 25 title-bar strip
-inline constexpr const char *kFrmIco = ":/mainwindow/frmico.png";       // 32 x 32 window icon
 inline constexpr const char *kMinimizza = ":/mainwindow/titlebar/minimizza.png";   // 21 x 20
 inline constexpr const char *kMassimizza = ":/mainwindow/titlebar/massimizza.png"; // 21 x 20
 inline constexpr const char *kChiudi = ":/mainwindow/titlebar/chiudi.png";         // 21 x 20
@@ -25,7 +24,8 @@ inline constexpr const char *kTreeDrive = ":/mainwindow/tree/drive.png";
 inline constexpr const char *kTreeHome = ":/mainwindow/tree/home.png";
 inline constexpr const char *kTreeFolder = ":/mainwindow/tree/folder.png";
 inline constexpr const char *kTreeFile = ":/mainwindow/tree/file.png";
-// The image list's pictures are ":/mainwindow/imlico/<key>.png".
+// The image list's pictures are ":/mainwindow/imlico/<key>.png"; the
+// program's icon set is in programicon.h.
 } // namespace res
 
 } // namespace tandara
