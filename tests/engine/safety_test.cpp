@@ -6,6 +6,7 @@
 
 #include "engine/mounttable.h"
 #include "engine/roots.h"
+#include "support/mounts.h"
 #include "support/nobody.h"
 
 #include <algorithm>
@@ -140,12 +141,10 @@ TEST(PseudoFileSystems, AreNotEntered)
 {
     TempDir origin, dest;
     makeTree(origin.path(), {{"a.txt", 1, T}});
-    const std::string proc = origin.folder("proc");
-    if (mount("proc", proc.c_str(), "proc", 0, nullptr) != 0)
-        GTEST_SKIP() << "cannot mount proc here: " << strerror(errno);
+    const ScopedSystemMount proc("proc", origin.folder("proc"), "proc");
+    TANDARA_SKIP_UNLESS_OK(proc);
     ScanResult result;
     scanTrees(result, origin.path(), dest.path());
-    umount2(proc.c_str(), MNT_DETACH);
     EXPECT_EQ(result.keys(0), std::vector<std::string>{"/a.txt"});
     EXPECT_TRUE(result.state.unreadFolders.empty());
 }
@@ -155,12 +154,10 @@ TEST(PseudoFileSystems, TheOtherTreeMountedInsideIsNotWalked)
     TempDir origin, dest;
     makeTree(origin.path(), {{"a.txt", 1, T}});
     makeTree(dest.path(), {{"b.txt", 1, T}});
-    const std::string inside = origin.folder("mirror");
-    if (mount(dest.path().c_str(), inside.c_str(), nullptr, MS_BIND, nullptr) != 0)
-        GTEST_SKIP() << "cannot bind mount here: " << strerror(errno);
+    const ScopedSystemMount mirror(dest.path(), origin.folder("mirror"), nullptr, MS_BIND);
+    TANDARA_SKIP_UNLESS_OK(mirror);
     ScanResult result;
     scanTrees(result, origin.path(), dest.path());
-    umount2(inside.c_str(), MNT_DETACH);
     EXPECT_EQ(result.keys(0), std::vector<std::string>{"/a.txt"});
     ASSERT_EQ(result.state.unreadFolders.size(), 1u);
     EXPECT_EQ(result.state.unreadFolders[0].folder, "/mirror/");

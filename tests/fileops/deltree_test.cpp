@@ -2,6 +2,7 @@
 
 #include "fileops/creadir.h"
 #include "fileops/deltree.h"
+#include "support/mounts.h"
 #include "support/temptree.h"
 
 #include <cerrno>
@@ -69,19 +70,17 @@ TEST(Deltree, StaysWhereTheScanLooks)
     const std::string top = dir.folder("top");
     makeTree(top, {{"repo/.git/refs/heads/"}, {"repo/.git/objects/"}, {"repo/.git/HEAD", 5}, {"other/"}});
     const std::string mounted = dir.folder("top/mnt");
-    const bool haveMount = mount("tmpfs", mounted.c_str(), "tmpfs", 0, "size=64k") == 0;
-    if (haveMount)
+    const ScopedSystemMount other("tmpfs", mounted, "tmpfs", 0, "size=64k");
+    if (other.ok())
         mkdir((mounted + "/inner").c_str(), 0755);
     Deltree(top);
-    if (haveMount) {
+    if (other.ok())
         EXPECT_TRUE(EsisteDir(mounted + "/inner")) << "another file system is left alone";
-        umount(mounted.c_str());
-    }
     EXPECT_TRUE(EsisteDir(top + "/repo/.git/refs/heads"));
     EXPECT_TRUE(EsisteDir(top + "/repo/.git/objects"));
     EXPECT_FALSE(EsisteDir(top + "/other"));
-    if (!haveMount)
-        GTEST_SKIP() << "dot folders checked; a tmpfs cannot be mounted here: " << strerror(errno);
+    if (!other.ok())
+        GTEST_SKIP() << "dot folders checked; " << other.reason();
 }
 
 TEST(Deltree, ALinkToAFolderOutsideIsNotFollowed)

@@ -4,6 +4,7 @@
 #include "mainwindow/controls/folderwalk.h"
 
 #include <QApplication>
+#include <QTest>
 
 namespace tandara::test {
 
@@ -30,6 +31,10 @@ void MainWindowTest::SetUp()
 
 void MainWindowTest::TearDown()
 {
+    // A key click with a modifier leaves the application believing the
+    // modifier is still held, which would turn the next test's selections
+    // into range selections.
+    QTest::keyRelease(window.get(), Qt::Key_Shift);
     window.reset();
     for (QWidget *w : QApplication::topLevelWidgets())
         if (w->isVisible())

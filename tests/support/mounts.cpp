@@ -11,6 +11,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
@@ -243,6 +244,20 @@ void ScopedMount::unmount()
             runTool(argv);
         loopDevice_.clear();
     }
+}
+
+ScopedSystemMount::ScopedSystemMount(const std::string &source, const std::string &target, const char *type,
+                                     unsigned long flags, const char *options)
+    : target_(target)
+{
+    if (::mount(source.c_str(), target.c_str(), type, flags, options) != 0)
+        reason_ = "cannot mount " + source + " on " + target + ": " + std::strerror(errno);
+}
+
+ScopedSystemMount::~ScopedSystemMount()
+{
+    if (ok())
+        umount2(target_.c_str(), MNT_DETACH);
 }
 
 } // namespace tandara::test

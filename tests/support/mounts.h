@@ -69,4 +69,23 @@ private:
     std::string reason_;
 };
 
+// A mount a test makes at a folder inside its own tree, with mount(2)
+// itself: proc, a bind mount of another folder, a small tmpfs. Unmounted
+// (lazily) when the object goes, also when the test failed or threw.
+class ScopedSystemMount {
+public:
+    ScopedSystemMount(const std::string &source, const std::string &target, const char *type,
+                      unsigned long flags = 0, const char *options = nullptr);
+    ~ScopedSystemMount();
+    ScopedSystemMount(const ScopedSystemMount &) = delete;
+    ScopedSystemMount &operator=(const ScopedSystemMount &) = delete;
+
+    bool ok() const { return reason_.empty(); }
+    const std::string &reason() const { return reason_; }
+
+private:
+    std::string target_;
+    std::string reason_;
+};
+
 } // namespace tandara::test
