@@ -25,7 +25,7 @@ struct RawEntry {
 
 void addEntry(FolderListing &out, std::string_view name, EntryKind kind, int64_t size, int64_t mtime)
 {
-    out.entries.push_back(FolderEntry{uint32_t(out.names.size()), uint32_t(name.size()), kind, size, mtime});
+    out.entries.push_back(ListingEntry{uint32_t(out.names.size()), uint32_t(name.size()), kind, size, mtime});
     out.names.append(name);
 }
 

@@ -14,7 +14,7 @@ namespace tandara {
 
 enum class EntryKind : uint8_t { File, Link, Folder };
 
-struct FolderEntry {
+struct ListingEntry {
     uint32_t nameOffset;
     uint32_t nameLength;
     EntryKind kind;
@@ -23,11 +23,11 @@ struct FolderEntry {
 };
 
 struct FolderListing {
-    std::vector<FolderEntry> entries; // in the file system's own order
+    std::vector<ListingEntry> entries; // in the file system's own order
     std::string names;                // all names, end to end
     int error = 0; // the system's error number when some of it could not be read
 
-    std::string_view name(const FolderEntry &entry) const
+    std::string_view name(const ListingEntry &entry) const
     {
         return std::string_view(names).substr(entry.nameOffset, entry.nameLength);
     }

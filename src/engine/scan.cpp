@@ -32,7 +32,7 @@ static void raiseOpenFileLimit()
     }
 }
 
-bool runScan(ScanState &state, ResultLists lists, const WalkHooks &hooks)
+bool runScan(ScanState &state, ResultLists lists, const WalkHooks &hooks, ReadAheadOptions reading)
 {
     raiseOpenFileLimit();
     state.unreadFolders.clear();
@@ -42,7 +42,7 @@ bool runScan(ScanState &state, ResultLists lists, const WalkHooks &hooks)
     state.m_sDirRadice[3] = state.m_sDirRadice[1];
     state.bAnnulla = false;
     Sincro sincro(lists, state, hooks);
-    sincro.startDestinationWalk(state.m_sDirRadice[1], state.m_sDirRadice[1]);
+    sincro.startReading(state.m_sDirRadice[0], state.m_sDirRadice[1], reading);
     sincro.ScansioneOrigine(state.m_sDirRadice[0], *lists[0], state.m_sDirRadice[0]);
     if (cancelled(state, lists))
         return false;

@@ -4,6 +4,7 @@
 // restore step after it.
 
 #include "engine/scanstate.h"
+#include "engine/readahead.h"
 #include "engine/walker.h"
 
 namespace tandara {
@@ -18,6 +19,7 @@ namespace tandara {
 // Returns false when cancelled or refused: then the totals are zero and
 // all four lists are empty. The lists are assumed empty and the totals
 // zero on entry.
-bool runScan(ScanState &state, ResultLists lists, const WalkHooks &hooks);
+// Both trees are read ahead of their walks on the threads of `reading`.
+bool runScan(ScanState &state, ResultLists lists, const WalkHooks &hooks, ReadAheadOptions reading = {});
 
 } // namespace tandara

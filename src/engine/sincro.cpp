@@ -28,30 +28,41 @@ WalkHooks Sincro::hooksFor(int side) const
     return hooks;
 }
 
+void Sincro::startReading(const std::string &origin, const std::string &destination, ReadAheadOptions options)
+{
+    readFolders_ = {origin, destination};
+    reads_ = std::make_unique<ReadAhead>(
+        std::vector<WalkConfig>{walkConfig(origin, state_.m_sDirRadice[0], 0),
+                                walkConfig(destination, state_.m_sDirRadice[1], 1)},
+        options);
+}
+
+void Sincro::walkSide(int side, const std::string &folder, const std::string &root,
+                      const std::function<void(const WalkedFile &)> &onFile)
+{
+    const WalkConfig config = walkConfig(folder, root, side);
+    const WalkHooks hooks = hooksFor(side);
+    const auto cancelled = [this] { return state_.bAnnulla; };
+    if (reads_ && readFolders_[size_t(side)] == folder)
+        replayTree(*reads_, side, config, hooks, cancelled, onFile);
+    else
+        walkTree(config, hooks, cancelled, onFile);
+}
+
 void Sincro::ScansioneOrigine(const std::string &folder, ResultList &list, const std::string &root)
 {
-    walkTree(walkConfig(folder, root, 0), hooksFor(0), [this] { return state_.bAnnulla; },
-             [&](const WalkedFile &file) {
-                 state_.dTotaleLv[0] += double(file.size);
-                 list.append(file.name, file.folder, file.size, file.mtime, true);
-             });
+    walkSide(0, folder, root, [&](const WalkedFile &file) {
+        state_.dTotaleLv[0] += double(file.size);
+        list.append(file.name, file.folder, file.size, file.mtime, true);
+    });
 }
 
 void Sincro::ScansioneDestinazione(const std::string &folder, const std::string &root)
 {
-    if (!destinationWalk_)
-        startDestinationWalk(folder, root);
     beginComparison();
-    destinationWalk_->replay(hooksFor(1), [this] { return state_.bAnnulla; }, [&](const WalkedFile &file) {
-        ConfrontaFile(file.name, file.folder, file.size, file.mtime);
-    });
+    walkSide(1, folder, root,
+             [&](const WalkedFile &file) { ConfrontaFile(file.name, file.folder, file.size, file.mtime); });
     endComparison();
-    destinationWalk_.reset();
-}
-
-void Sincro::startDestinationWalk(const std::string &folder, const std::string &root)
-{
-    destinationWalk_ = std::make_unique<TreePrefetch>(walkConfig(folder, root, 1));
 }
 
 void Sincro::beginComparison()

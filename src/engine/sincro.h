@@ -15,10 +15,12 @@
 // Keys are compared byte for byte, so letter case counts.
 
 #include "engine/keyindex.h"
-#include "engine/prefetch.h"
+#include "engine/readahead.h"
 #include "engine/scanstate.h"
 #include "engine/walker.h"
 
+#include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -32,13 +34,13 @@ class Sincro {
 public:
     Sincro(ResultLists lists, ScanState &state, WalkHooks hooks);
 
+    // Starts reading both trees ahead of their walks (readahead.h), so that
+    // the destination is read while the origin is walked, and a share's
+    // round trips overlap. Without it, each walk reads its own folders.
+    void startReading(const std::string &origin, const std::string &destination, ReadAheadOptions options);
     // Walks folder into list; root is only used to cut the relative folder.
     void ScansioneOrigine(const std::string &folder, ResultList &list, const std::string &root);
-    // Starts reading the destination tree on a thread of its own, so that
-    // it runs beside the origin walk; ScansioneDestinazione then replays it.
-    void startDestinationWalk(const std::string &folder, const std::string &root);
-    // Walks folder (from the walk started above, or a new one), comparing
-    // each file against the rows left in list 0.
+    // Walks folder, comparing each file against the rows left in list 0.
     void ScansioneDestinazione(const std::string &folder, const std::string &root);
     void ConfrontaFile(std::string_view name, std::string_view folder, int64_t size, int64_t mtime);
 
@@ -50,6 +52,10 @@ public:
 
 private:
     WalkConfig walkConfig(const std::string &folder, const std::string &root, int side) const;
+    // Walks side's tree from the read-ahead when it was started for that
+    // folder, else on this thread.
+    void walkSide(int side, const std::string &folder, const std::string &root,
+                  const std::function<void(const WalkedFile &)> &onFile);
     // The window's hooks, with the folders that fail recorded for `side`.
     WalkHooks hooksFor(int side) const;
     void lookUpFolder(std::string_view folder);
@@ -58,7 +64,8 @@ private:
     ScanState &state_;
     WalkHooks hooks_;
     KeyIndex index_;
-    std::unique_ptr<TreePrefetch> destinationWalk_;
+    std::unique_ptr<ReadAhead> reads_;
+    std::array<std::string, 2> readFolders_; // the folder each side's read-ahead starts from
     // The destination folder whose hash is cached.
     std::string hashedFolder_;
     KeyHash folderHash_;

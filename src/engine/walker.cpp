@@ -1,135 +1,92 @@
 #include "walker.h"
 
-#include "engine/fd.h"
-#include "engine/folderread.h"
-#include "engine/mounttable.h"
+#include "engine/readahead.h"
 
-#include <algorithm>
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <vector>
 
 namespace tandara {
 
 namespace {
 
-using fs::Fd;
-
-FolderId idOf(const struct stat &st)
-{
-    return FolderId{st.st_dev, st.st_ino};
-}
-
-// How many levels keep their folder open: a share of the open-file limit,
-// since the other walk and the rest of the program need descriptors too.
-int heldLevels()
-{
-    struct rlimit limit;
-    if (getrlimit(RLIMIT_NOFILE, &limit) != 0)
-        return 16;
-    return int(std::clamp<rlim_t>(limit.rlim_cur / 16, 4, 512));
-}
-
-class TreeWalk {
+class TreeReplay {
 public:
-    TreeWalk(const WalkConfig &config, const WalkHooks &hooks, const std::function<bool()> &cancelled,
-             const std::function<void(const WalkedFile &)> &onFile)
-        : config_(config), hooks_(hooks), cancelled_(cancelled), onFile_(onFile), heldLevels_(heldLevels())
+    TreeReplay(ReadAhead &reads, const WalkConfig &config, const WalkHooks &hooks,
+               const std::function<bool()> &cancelled, const std::function<void(const WalkedFile &)> &onFile)
+        : reads_(reads), config_(config), hooks_(hooks), cancelled_(cancelled), onFile_(onFile)
     {
     }
 
-    void run()
+    void run(FolderNode &root)
     {
-        path_ = config_.root;
-        if (path_.empty() || path_.back() != '/')
-            path_.push_back('/');
-        if (hooks_.showFolder)
-            hooks_.showFolder(path_);
-        Fd root(open(config_.root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-        struct stat st;
-        if (!root || fstat(root.get(), &st) != 0) {
-            fail(errno);
-            return;
-        }
-        if (!isKernelPseudoFs(root.get(), st.st_dev))
-            visit(root, st, 0);
+        if (enter(root) == Ended::Normally)
+            reads_.release(root);
+        else
+            reads_.abandon(root.tree);
     }
 
 private:
-    void fail(int error)
+    // How the walk of a folder ended: all of it, by a cancel after a
+    // subfolder (the levels above still yield and ask once more), or by a
+    // cancel while it waited for a folder (nothing more is called).
+    enum class Ended { Normally, Cancelled, Abandoned };
+
+    std::string_view relative(const FolderNode &node) const { return std::string_view(node.path).substr(config_.cut); }
+
+    void fail(const FolderNode &node, int error)
     {
         if (hooks_.folderFailed)
-            hooks_.folderFailed(std::string_view(path_).substr(config_.cut), error);
+            hooks_.folderFailed(relative(node), error);
     }
 
-    // Walks the folder open as fd, whose path is path_.
-    void visit(Fd &fd, const struct stat &st, int depth)
+    // Shows the folder, waits until it is read and walks it.
+    Ended enter(FolderNode &node)
     {
-        FolderListing listing;
-        readFolder(fd.get(), listing);
-        if (listing.error != 0)
-            fail(listing.error);
-        onTheWay_.push_back(idOf(st));
-        for (const FolderEntry &entry : listing.entries) {
-            const std::string_view name = listing.name(entry);
+        if (hooks_.showFolder)
+            hooks_.showFolder(node.path);
+        if (!reads_.await(node, hooks_.waiting, cancelled_))
+            return Ended::Abandoned;
+        switch (node.outcome) {
+        case FolderNode::Outcome::Failed:
+            fail(node, node.error);
+            return Ended::Normally;
+        case FolderNode::Outcome::Gone:
+        case FolderNode::Outcome::NotEntered:
+            return Ended::Normally;
+        case FolderNode::Outcome::Listed:
+            break;
+        }
+        return walk(node);
+    }
+
+    Ended walk(FolderNode &node)
+    {
+        if (node.listing.error != 0)
+            fail(node, node.listing.error);
+        size_t child = 0;
+        for (const ListingEntry &entry : node.listing.entries) {
             if (entry.kind != EntryKind::Folder) {
-                onFile_(WalkedFile{name, std::string_view(path_).substr(config_.cut), entry.size, entry.mtime});
+                onFile_(WalkedFile{node.listing.name(entry), relative(node), entry.size, entry.mtime});
                 continue;
             }
-            const size_t length = path_.size();
-            path_.append(name).push_back('/');
-            if (hooks_.showFolder)
-                hooks_.showFolder(path_);
-            const bool regained = enter(fd, st, std::string(name), depth);
-            path_.resize(length);
-            if (!regained)
-                fail(ESTALE);
+            FolderNode &sub = *node.children[child++];
+            const Ended ended = enter(sub);
+            if (ended == Ended::Abandoned)
+                return ended;
+            if (ended == Ended::Normally)
+                reads_.release(sub);
             if (hooks_.afterSubfolder)
                 hooks_.afterSubfolder();
-            if (cancelled_() || !regained)
-                break;
+            if (ended == Ended::Cancelled || cancelled_())
+                return Ended::Cancelled;
         }
-        onTheWay_.pop_back();
+        return Ended::Normally;
     }
 
-    // Walks the subfolder `name` of the open folder fd. Gives false when
-    // fd had to be closed meanwhile and could not be found again.
-    bool enter(Fd &fd, const struct stat &st, const std::string &name, int depth)
-    {
-        Fd child(openat(fd.get(), name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-        struct stat childSt;
-        if (!child || fstat(child.get(), &childSt) != 0) {
-            if (errno != ENOENT) // a folder removed since the listing is no failure
-                fail(errno);
-            return true;
-        }
-        if (childSt.st_dev != st.st_dev && isKernelPseudoFs(child.get(), childSt.st_dev))
-            return true;
-        const FolderId id = idOf(childSt);
-        if (std::find(onTheWay_.begin(), onTheWay_.end(), id) != onTheWay_.end() || id == config_.avoid) {
-            fail(ELOOP);
-            return true;
-        }
-        const bool dropParent = depth + 1 >= heldLevels_;
-        if (dropParent)
-            fd.reset();
-        visit(child, childSt, depth + 1);
-        if (!dropParent)
-            return true;
-        fd.reset(openat(child.get(), "..", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-        struct stat again;
-        return fd && fstat(fd.get(), &again) == 0 && idOf(again) == idOf(st);
-    }
-
+    ReadAhead &reads_;
     const WalkConfig &config_;
     const WalkHooks &hooks_;
     const std::function<bool()> &cancelled_;
     const std::function<void(const WalkedFile &)> &onFile_;
-    const int heldLevels_;
-    std::string path_;
-    std::vector<FolderId> onTheWay_;
 };
 
 } // namespace
@@ -139,13 +96,20 @@ std::optional<FolderId> folderIdOf(const std::string &path)
     struct stat st;
     if (stat(path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
         return std::nullopt;
-    return idOf(st);
+    return FolderId{st.st_dev, st.st_ino};
+}
+
+void replayTree(ReadAhead &reads, int tree, const WalkConfig &config, const WalkHooks &hooks,
+                const std::function<bool()> &cancelled, const std::function<void(const WalkedFile &)> &onFile)
+{
+    TreeReplay(reads, config, hooks, cancelled, onFile).run(reads.root(tree));
 }
 
 void walkTree(const WalkConfig &config, const WalkHooks &hooks, const std::function<bool()> &cancelled,
               const std::function<void(const WalkedFile &)> &onFile)
 {
-    TreeWalk(config, hooks, cancelled, onFile).run();
+    ReadAhead reads({config}, ReadAheadOptions{0, 0});
+    replayTree(reads, 0, config, hooks, cancelled, onFile);
 }
 
 } // namespace tandara

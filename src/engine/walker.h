@@ -15,17 +15,17 @@
 //
 // One status query per file: its size and time come from the same
 // fstatat that tells what it is. A folder is read whole before its
-// subfolders, so the walk keeps only a bounded number of folders open and
-// reaches the bottom of a tree deeper than the limit of open files: below
-// that depth it closes a folder while it is inside a subfolder and opens
-// it again through "..", checking that it is the same folder.
+// subfolders (by the read-ahead, readahead.h, or on the walk's own
+// thread), so no folder needs to stay open while the walk is below it,
+// and a tree deeper than the limit of open files is read to the bottom.
 //
 // A folder that cannot be opened or read to its end is reported through
 // folderFailed, never skipped in silence, so the comparison can hold back
 // what the other side has there.
 //
 // After each subfolder the walk calls afterSubfolder() and then asks
-// cancelled(); when it answers true the walk unwinds without reading more.
+// cancelled(); when it answers true the walk unwinds, calling both once
+// more at each level above, without reading more.
 
 #include <cstdint>
 #include <functional>
@@ -45,6 +45,10 @@ struct WalkHooks {
     // Called for a folder that could not be read (whole or in part), with
     // its relative folder ("/a/b/") and the system's error number.
     std::function<void(std::string_view folder, int error)> folderFailed;
+    // Called about every 20 ms while the walk waits for a folder that the
+    // read-ahead has not read yet; the walk then asks cancelled() and, when
+    // it answers true, ends at once without further calls.
+    std::function<void()> waiting;
 };
 
 struct WalkedFile {
@@ -73,8 +77,16 @@ struct WalkConfig {
 // The identity of the folder at path (following links), if it is one.
 std::optional<FolderId> folderIdOf(const std::string &path);
 
-// Walks the root and everything below it.
+class ReadAhead;
+
+// Walks the root and everything below it, reading each folder on this
+// thread when the walk gets there.
 void walkTree(const WalkConfig &config, const WalkHooks &hooks, const std::function<bool()> &cancelled,
               const std::function<void(const WalkedFile &)> &onFile);
+
+// Walks tree `tree` of reads (whose config is config) from what the
+// read-ahead has read, making the same calls as walkTree.
+void replayTree(ReadAhead &reads, int tree, const WalkConfig &config, const WalkHooks &hooks,
+                const std::function<bool()> &cancelled, const std::function<void(const WalkedFile &)> &onFile);
 
 } // namespace tandara

@@ -27,7 +27,7 @@ void removeEmptyBelow(int fd, dev_t device)
 {
     FolderListing listing;
     readFolder(fd, listing);
-    for (const FolderEntry &entry : listing.entries) {
+    for (const ListingEntry &entry : listing.entries) {
         if (entry.kind != EntryKind::Folder)
             continue;
         const std::string name(listing.name(entry));

@@ -231,14 +231,15 @@ TEST(ScanCommand, StatusHookSeesEveryFolderWithAFinalSeparator)
 } // namespace
 } // namespace tandara::test
 
-#include "engine/prefetch.h"
+#include "engine/readahead.h"
 
 namespace tandara::test {
 namespace {
 
-// The calls a walk makes, as text, up to a cancel after `cancelAt`
-// subfolders (0: never).
-std::vector<std::string> trace(const std::string &root, int cancelAt, bool prefetched)
+// The calls a scan's walks make, as text, for both trees, up to a cancel
+// after `cancelAt` subfolders (0: never), with the folders read ahead by
+// `threads` readers (0: each walk reads its own folders).
+std::vector<std::string> trace(const std::string &origin, const std::string &dest, int cancelAt, int threads)
 {
     std::vector<std::string> calls;
     int boundaries = 0;
@@ -248,39 +249,70 @@ std::vector<std::string> trace(const std::string &root, int cancelAt, bool prefe
         ++boundaries;
         calls.push_back("done");
     };
+    hooks.folderFailed = [&](std::string_view f, int error) {
+        calls.push_back("failed " + std::string(f) + " " + std::to_string(error));
+    };
     const auto cancelled = [&] { return cancelAt > 0 && boundaries >= cancelAt; };
     const auto onFile = [&](const WalkedFile &f) {
         calls.push_back("file " + std::string(f.folder) + std::string(f.name) + " " + std::to_string(f.size)
                         + " " + std::to_string(f.mtime));
     };
-    if (prefetched)
-        TreePrefetch(WalkConfig{root, root.size(), {}}).replay(hooks, cancelled, onFile);
-    else
-        walkTree(WalkConfig{root, root.size(), {}}, hooks, cancelled, onFile);
+    const std::vector<WalkConfig> configs{{origin, origin.size(), {}}, {dest, dest.size(), {}}};
+    ReadAhead reads(configs, ReadAheadOptions{threads, 64});
+    for (int tree = 0; tree < 2; ++tree) {
+        replayTree(reads, tree, configs[size_t(tree)], hooks, cancelled, onFile);
+        calls.push_back("end of tree");
+    }
     return calls;
 }
 
-TEST(PrefetchedWalk, ReplaysTheDirectWalkCallForCallAcrossBatches)
+void makeBushyTree(const std::string &root, int folders)
 {
-    TempDir tree;
     std::vector<Entry> entries;
-    for (int folder = 0; folder < 250; ++folder)
+    for (int folder = 0; folder < folders; ++folder)
         for (int file = 0; file < 20; ++file)
             entries.push_back({"f" + std::to_string(folder % 10) + "/g" + std::to_string(folder) + "/n" + std::to_string(file),
                                file, 1700000000 + folder});
     entries.push_back({"top.txt", 3});
-    makeTree(tree.path(), entries);
-    const std::vector<std::string> direct = trace(tree.path(), 0, false);
-    EXPECT_GT(direct.size(), 5000u);
-    EXPECT_EQ(trace(tree.path(), 0, true), direct);
-    EXPECT_EQ(trace(tree.path(), 7, true), trace(tree.path(), 7, false));
+    makeTree(root, entries);
 }
 
-TEST(PrefetchedWalk, DroppedWithoutReplayStopsItsThread)
+TEST(ReadAhead, WalksReplayTheDirectWalksCallForCallForBothTrees)
+{
+    TempDir origin, dest;
+    makeBushyTree(origin.path(), 250);
+    makeBushyTree(dest.path(), 120);
+    ASSERT_EQ(symlink("g3", (dest / "f3/link").c_str()), 0);
+    // The budget of 64 entries makes the readers wait for the walk.
+    const std::vector<std::string> direct = trace(origin.path(), dest.path(), 0, 0);
+    EXPECT_GT(direct.size(), 7000u);
+    EXPECT_EQ(trace(origin.path(), dest.path(), 0, 16), direct);
+    EXPECT_EQ(trace(origin.path(), dest.path(), 7, 16), trace(origin.path(), dest.path(), 7, 0));
+    EXPECT_EQ(trace(origin.path(), dest.path(), 300, 3), trace(origin.path(), dest.path(), 300, 0));
+}
+
+TEST(ReadAhead, FailuresAreReplayedInTheirPlace)
+{
+    TempDir origin, dest;
+    makeTree(origin.path(), {{"a/1"}, {"locked/in/2"}, {"z/3"}});
+    makeTree(dest.path(), {{"b/4"}});
+    chmod((origin / "locked/in").c_str(), 0);
+    for (const std::string &path : {origin.path(), dest.path(), origin / "locked"})
+        chmod(path.c_str(), 0755);
+    const NobodyRun run = runAsNobody([&] {
+        const std::vector<std::string> direct = trace(origin.path(), dest.path(), 0, 0);
+        const bool failed = std::count(direct.begin(), direct.end(), "failed /locked/in/ 13") == 1;
+        return failed && trace(origin.path(), dest.path(), 0, 16) == direct ? 0 : 1;
+    });
+    TANDARA_SKIP_UNLESS_OK(run);
+    EXPECT_EQ(run.result, 0);
+}
+
+TEST(ReadAhead, DroppedBeforeItsWalksStopsItsReaders)
 {
     TempDir tree;
     makeTree(tree.path(), {{"a/b/c/d"}});
-    { TreePrefetch unused(WalkConfig{tree.path(), tree.path().size(), {}}); }
+    { ReadAhead unused({{tree.path(), tree.path().size(), {}}}, ReadAheadOptions{}); }
     SUCCEED();
 }
 
