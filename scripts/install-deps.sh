@@ -4,6 +4,7 @@
 set -e
 PACKAGES="cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libgtest-dev libgmock-dev \
 xvfb xauth fonts-dejavu-core fonts-dejavu-extra fonts-liberation imagemagick ffmpeg"
+PACKAGES="$PACKAGES libfuse3-dev fuse3 pkg-config" # bench/latencyfs
 missing=""
 for p in $PACKAGES; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
