@@ -12,7 +12,7 @@ namespace latencyfs {
 
 namespace {
 
-int changeTimes(int fd, const struct stat &attr, int toSet, fuse_file_info *fi)
+int changeTimes(int rootFd, const std::string &path, const struct stat &attr, int toSet, fuse_file_info *fi)
 {
     timespec times[2] = {{0, UTIME_OMIT}, {0, UTIME_OMIT}};
     if (toSet & FUSE_SET_ATTR_ATIME_NOW)
@@ -23,28 +23,41 @@ int changeTimes(int fd, const struct stat &attr, int toSet, fuse_file_info *fi)
         times[1].tv_nsec = UTIME_NOW;
     else if (toSet & FUSE_SET_ATTR_MTIME)
         times[1] = attr.st_mtim;
-    return fi ? futimens(int(fi->fh), times) : utimensat(fd, "", times, AT_EMPTY_PATH | AT_SYMLINK_NOFOLLOW);
+    return fi ? futimens(int(fi->fh), times) : utimensat(rootFd, path.c_str(), times, AT_SYMLINK_NOFOLLOW);
+}
+
+// Cuts the file at path (relative to rootFd) to size.
+int truncateAt(int rootFd, const std::string &path, off_t size)
+{
+    const int fd = openat(rootFd, path.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd == -1)
+        return -1;
+    const int rc = ftruncate(fd, size);
+    close(fd);
+    return rc;
 }
 
 // Applies the parts of attr that toSet names to ino's backing file, through
 // the open file when there is one. Returns 0 or an errno value.
 int changeStatus(Context &ctx, fuse_ino_t ino, const struct stat &attr, int toSet, fuse_file_info *fi)
 {
-    const int fd = ctx.inodes.fd(ino);
+    const int root = ctx.inodes.rootFd();
+    const std::string path = ctx.inodes.path(ino);
     if ((toSet & FUSE_SET_ATTR_MODE)
-        && (fi ? fchmod(int(fi->fh), attr.st_mode) : chmod(procPath(fd).c_str(), attr.st_mode)) == -1)
+        && (fi ? fchmod(int(fi->fh), attr.st_mode) : fchmodat(root, path.c_str(), attr.st_mode, AT_SYMLINK_NOFOLLOW))
+            == -1)
         return errno;
     if (toSet & (FUSE_SET_ATTR_UID | FUSE_SET_ATTR_GID)) {
         const uid_t uid = (toSet & FUSE_SET_ATTR_UID) ? attr.st_uid : uid_t(-1);
         const gid_t gid = (toSet & FUSE_SET_ATTR_GID) ? attr.st_gid : gid_t(-1);
-        if (fchownat(fd, "", uid, gid, AT_EMPTY_PATH | AT_SYMLINK_NOFOLLOW) == -1)
+        if (fchownat(root, path.c_str(), uid, gid, AT_SYMLINK_NOFOLLOW) == -1)
             return errno;
     }
     if ((toSet & FUSE_SET_ATTR_SIZE)
-        && (fi ? ftruncate(int(fi->fh), attr.st_size) : truncate(procPath(fd).c_str(), attr.st_size)) == -1)
+        && (fi ? ftruncate(int(fi->fh), attr.st_size) : truncateAt(root, path, attr.st_size)) == -1)
         return errno;
     const int timeBits = FUSE_SET_ATTR_ATIME | FUSE_SET_ATTR_MTIME | FUSE_SET_ATTR_ATIME_NOW | FUSE_SET_ATTR_MTIME_NOW;
-    if ((toSet & timeBits) && changeTimes(fd, attr, toSet, fi) == -1)
+    if ((toSet & timeBits) && changeTimes(root, path, attr, toSet, fi) == -1)
         return errno;
     return 0;
 }
@@ -82,28 +95,32 @@ void mknod(fuse_req_t req, fuse_ino_t parent, const char *name, mode_t mode, dev
 {
     Context &ctx = context(req);
     ctx.latency.charge(Call::Mknod);
-    replyNewEntry(req, mknodat(ctx.inodes.fd(parent), name, mode, rdev), parent, name);
+    const int rc = mknodat(ctx.inodes.rootFd(), ctx.inodes.path(parent, name).c_str(), mode, rdev);
+    replyNewEntry(req, rc, parent, name);
 }
 
 void mkdir(fuse_req_t req, fuse_ino_t parent, const char *name, mode_t mode)
 {
     Context &ctx = context(req);
     ctx.latency.charge(Call::Mkdir);
-    replyNewEntry(req, mkdirat(ctx.inodes.fd(parent), name, mode), parent, name);
+    const int rc = mkdirat(ctx.inodes.rootFd(), ctx.inodes.path(parent, name).c_str(), mode);
+    replyNewEntry(req, rc, parent, name);
 }
 
 void symlink(fuse_req_t req, const char *target, fuse_ino_t parent, const char *name)
 {
     Context &ctx = context(req);
     ctx.latency.charge(Call::Symlink);
-    replyNewEntry(req, symlinkat(target, ctx.inodes.fd(parent), name), parent, name);
+    const int rc = symlinkat(target, ctx.inodes.rootFd(), ctx.inodes.path(parent, name).c_str());
+    replyNewEntry(req, rc, parent, name);
 }
 
 void link(fuse_req_t req, fuse_ino_t ino, fuse_ino_t parent, const char *name)
 {
     Context &ctx = context(req);
     ctx.latency.charge(Call::Link);
-    const int rc = linkat(ctx.inodes.fd(ino), "", ctx.inodes.fd(parent), name, AT_EMPTY_PATH);
+    const int root = ctx.inodes.rootFd();
+    const int rc = linkat(root, ctx.inodes.path(ino).c_str(), root, ctx.inodes.path(parent, name).c_str(), 0);
     replyNewEntry(req, rc, parent, name);
 }
 
@@ -111,14 +128,22 @@ void unlink(fuse_req_t req, fuse_ino_t parent, const char *name)
 {
     Context &ctx = context(req);
     ctx.latency.charge(Call::Unlink);
-    replyCall(req, unlinkat(ctx.inodes.fd(parent), name, 0));
+    replyCall(req, unlinkat(ctx.inodes.rootFd(), ctx.inodes.path(parent, name).c_str(), 0));
 }
 
 void rmdir(fuse_req_t req, fuse_ino_t parent, const char *name)
 {
     Context &ctx = context(req);
     ctx.latency.charge(Call::Rmdir);
-    replyCall(req, unlinkat(ctx.inodes.fd(parent), name, AT_REMOVEDIR));
+    replyCall(req, unlinkat(ctx.inodes.rootFd(), ctx.inodes.path(parent, name).c_str(), AT_REMOVEDIR));
+}
+
+// Tells the table that whatever is now at name in parent lives there.
+void noteMove(Context &ctx, fuse_ino_t parent, const char *name)
+{
+    struct stat st;
+    if (fstatat(ctx.inodes.rootFd(), ctx.inodes.path(parent, name).c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0)
+        ctx.inodes.moved(parent, name, st);
 }
 
 void rename(fuse_req_t req, fuse_ino_t parent, const char *name, fuse_ino_t newParent, const char *newName,
@@ -126,7 +151,16 @@ void rename(fuse_req_t req, fuse_ino_t parent, const char *name, fuse_ino_t newP
 {
     Context &ctx = context(req);
     ctx.latency.charge(Call::Rename);
-    replyCall(req, renameat2(ctx.inodes.fd(parent), name, ctx.inodes.fd(newParent), newName, flags));
+    const int root = ctx.inodes.rootFd();
+    const std::string from = ctx.inodes.path(parent, name), to = ctx.inodes.path(newParent, newName);
+    if (renameat2(root, from.c_str(), root, to.c_str(), flags) == -1) {
+        fuse_reply_err(req, errno);
+        return;
+    }
+    noteMove(ctx, newParent, newName);
+    if (flags & RENAME_EXCHANGE)
+        noteMove(ctx, parent, name);
+    fuse_reply_err(req, 0);
 }
 
 } // namespace

@@ -27,9 +27,6 @@ int lookupEntry(Context &ctx, fuse_ino_t parent, const char *name, fuse_entry_pa
 // The status of ino's backing file, links not followed; 0 or an errno.
 int statusOf(Context &ctx, fuse_ino_t ino, struct stat &st);
 
-// A path that opens the file behind an O_PATH descriptor.
-std::string procPath(int fd);
-
 // Answers req after a system call that returned rc: its errno when rc is
 // -1, success otherwise.
 void replyCall(fuse_req_t req, int rc);

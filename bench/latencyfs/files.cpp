@@ -20,7 +20,7 @@ void open(fuse_req_t req, fuse_ino_t ino, fuse_file_info *fi)
 {
     Context &ctx = context(req);
     ctx.latency.charge(Call::Open);
-    const int fd = ::open(procPath(ctx.inodes.fd(ino)).c_str(), (fi->flags & ~O_NOFOLLOW) | O_CLOEXEC);
+    const int fd = openat(ctx.inodes.rootFd(), ctx.inodes.path(ino).c_str(), fi->flags | O_NOFOLLOW | O_CLOEXEC);
     if (fd == -1) {
         fuse_reply_err(req, errno);
         return;
@@ -33,8 +33,8 @@ void create(fuse_req_t req, fuse_ino_t parent, const char *name, mode_t mode, fu
 {
     Context &ctx = context(req);
     ctx.latency.charge(Call::Create);
-    const int flags = (fi->flags | O_CREAT | O_CLOEXEC) & ~O_NOFOLLOW;
-    const int fd = openat(ctx.inodes.fd(parent), name, flags, mode);
+    const int flags = fi->flags | O_CREAT | O_NOFOLLOW | O_CLOEXEC;
+    const int fd = openat(ctx.inodes.rootFd(), ctx.inodes.path(parent, name).c_str(), flags, mode);
     if (fd == -1) {
         fuse_reply_err(req, errno);
         return;

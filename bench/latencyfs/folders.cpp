@@ -35,7 +35,7 @@ void opendir(fuse_req_t req, fuse_ino_t ino, fuse_file_info *fi)
 {
     Context &ctx = context(req);
     ctx.latency.charge(Call::Opendir);
-    const int fd = openat(ctx.inodes.fd(ino), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = openat(ctx.inodes.rootFd(), ctx.inodes.path(ino).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     DIR *dir = fd == -1 ? nullptr : fdopendir(fd);
     if (!dir) {
         const int error = errno;

@@ -10,11 +10,6 @@
 
 namespace latencyfs {
 
-std::string procPath(int fd)
-{
-    return "/proc/self/fd/" + std::to_string(fd);
-}
-
 void replyCall(fuse_req_t req, int rc)
 {
     fuse_reply_err(req, rc == -1 ? errno : 0);
@@ -22,22 +17,17 @@ void replyCall(fuse_req_t req, int rc)
 
 int statusOf(Context &ctx, fuse_ino_t ino, struct stat &st)
 {
-    const int rc = fstatat(ctx.inodes.fd(ino), "", &st, AT_EMPTY_PATH | AT_SYMLINK_NOFOLLOW);
+    const int rc = fstatat(ctx.inodes.rootFd(), ctx.inodes.path(ino).c_str(), &st, AT_SYMLINK_NOFOLLOW);
     return rc == -1 ? errno : 0;
 }
 
 int lookupEntry(Context &ctx, fuse_ino_t parent, const char *name, fuse_entry_param &entry)
 {
     entry = fuse_entry_param{};
-    const int fd = openat(ctx.inodes.fd(parent), name, O_PATH | O_NOFOLLOW | O_CLOEXEC);
-    if (fd == -1)
+    const std::string path = ctx.inodes.path(parent, name);
+    if (fstatat(ctx.inodes.rootFd(), path.c_str(), &entry.attr, AT_SYMLINK_NOFOLLOW) == -1)
         return errno;
-    if (fstatat(fd, "", &entry.attr, AT_EMPTY_PATH | AT_SYMLINK_NOFOLLOW) == -1) {
-        const int error = errno;
-        close(fd);
-        return error;
-    }
-    entry.ino = ctx.inodes.remember(fd, entry.attr);
+    entry.ino = ctx.inodes.remember(parent, name, entry.attr);
     entry.attr_timeout = ctx.options.attrTimeout;
     entry.entry_timeout = ctx.options.entryTimeout;
     return 0;
@@ -69,12 +59,15 @@ void forgetMany(fuse_req_t req, size_t count, fuse_forget_data *forgets)
     fuse_reply_none(req);
 }
 
-void getattr(fuse_req_t req, fuse_ino_t ino, fuse_file_info *)
+// Through the open file when there is one (the kernel passes it only for
+// regular files), so an open file renamed over or deleted still answers.
+void getattr(fuse_req_t req, fuse_ino_t ino, fuse_file_info *fi)
 {
     Context &ctx = context(req);
     ctx.latency.charge(Call::Getattr);
     struct stat st;
-    if (const int error = statusOf(ctx, ino, st))
+    const int error = fi ? (fstat(int(fi->fh), &st) == -1 ? errno : 0) : statusOf(ctx, ino, st);
+    if (error)
         fuse_reply_err(req, error);
     else
         fuse_reply_attr(req, &st, ctx.options.attrTimeout);
@@ -85,7 +78,7 @@ void readlink(fuse_req_t req, fuse_ino_t ino)
     Context &ctx = context(req);
     ctx.latency.charge(Call::Readlink);
     char target[PATH_MAX + 1];
-    const ssize_t length = readlinkat(ctx.inodes.fd(ino), "", target, PATH_MAX);
+    const ssize_t length = readlinkat(ctx.inodes.rootFd(), ctx.inodes.path(ino).c_str(), target, PATH_MAX);
     if (length == -1) {
         fuse_reply_err(req, errno);
         return;
@@ -94,12 +87,12 @@ void readlink(fuse_req_t req, fuse_ino_t ino)
     fuse_reply_readlink(req, target);
 }
 
-void statfs(fuse_req_t req, fuse_ino_t ino)
+void statfs(fuse_req_t req, fuse_ino_t)
 {
     Context &ctx = context(req);
     ctx.latency.charge(Call::Statfs);
     struct statvfs figures;
-    if (fstatvfs(ctx.inodes.fd(ino), &figures) == -1)
+    if (fstatvfs(ctx.inodes.rootFd(), &figures) == -1)
         fuse_reply_err(req, errno);
     else
         fuse_reply_statfs(req, &figures);

@@ -5,6 +5,7 @@
 #include "latencymount.h"
 #include "support/temptree.h"
 
+#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <optional>
@@ -79,9 +80,18 @@ TEST_F(LatencyFs, ChangesMadeThroughItLandOnTheBackingFolder)
     EXPECT_EQ(st.st_mtim.tv_sec, 1600000000);
     EXPECT_EQ(fsys::read_symlink(backing + "/d/link"), "b.txt");
 
-    ASSERT_EQ(unlink((share + "/d/link").c_str()), 0);
-    ASSERT_EQ(unlink((share + "/d/b.txt").c_str()), 0);
-    ASSERT_EQ(rmdir((share + "/d").c_str()), 0);
+    // A folder held open while renamed: names inside it are found at its
+    // new place.
+    const int held = open((share + "/d").c_str(), O_RDONLY | O_DIRECTORY);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(rename((share + "/d").c_str(), (share + "/e").c_str()), 0);
+    EXPECT_EQ(fstatat(held, "b.txt", &st, 0), 0);
+    EXPECT_EQ(st.st_size, 3);
+    close(held);
+
+    ASSERT_EQ(unlink((share + "/e/link").c_str()), 0);
+    ASSERT_EQ(unlink((share + "/e/b.txt").c_str()), 0);
+    ASSERT_EQ(rmdir((share + "/e").c_str()), 0);
     EXPECT_TRUE(fsys::is_empty(backing));
 }
 
