@@ -1,8 +1,9 @@
 // tandara-latencyfs BACKING MOUNTPOINT [options]
 //
-// Shows the folder BACKING at MOUNTPOINT through FUSE and makes every call
-// that reaches it wait a chosen time first, so the benchmarks can measure a
-// scan against a slow share on a local disk. See README.md beside this file.
+// Shows the folder BACKING at MOUNTPOINT through FUSE and makes the calls
+// that reach it wait a chosen time first (all but those that only close or
+// forget), so the benchmarks can measure a scan against a slow share on a
+// local disk. See README.md beside this file.
 
 #include "context.h"
 
