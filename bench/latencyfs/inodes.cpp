@@ -1,5 +1,6 @@
 #include "inodes.h"
 
+#include <algorithm>
 #include <unistd.h>
 
 namespace latencyfs {
