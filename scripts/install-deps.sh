@@ -5,7 +5,8 @@ set -e
 PACKAGES="cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libgtest-dev libgmock-dev \
 xvfb xauth fonts-dejavu-core fonts-dejavu-extra fonts-liberation imagemagick ffmpeg \
 dosfstools fusefat ntfs-3g btrfs-progs fuse3 \
-dpkg-dev desktop-file-utils appstream"
+dpkg-dev desktop-file-utils appstream \
+libfuse3-dev pkg-config"
 missing=""
 for p in $PACKAGES; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
