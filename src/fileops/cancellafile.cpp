@@ -25,7 +25,7 @@ void movePartnerToMissing(int deletedFrom, const ResultModels &lists, int row, S
 std::optional<int> CancellaFile(int m_iNumLv, const TreeFile &sNomeFile, const ResultModels &lists, int row,
                                 ScanState &state, double &m_dEliminati, const FileOpHooks &hooks)
 {
-    if (const fs::FsError error = fs::deleteFile(sNomeFile)) {
+    if (const fs::FsError error = hooks.remove(sNomeFile)) {
         hooks.report(deleteFailureText(error, sNomeFile.full()));
         return std::nullopt;
     }

@@ -19,16 +19,19 @@ namespace tandara {
 using ResultModels = std::array<ResultListModel *, kListCount>;
 
 using CopyRunner = std::function<fs::FsError(const TreeFile &source, const TreeFile &target, fs::CopyControl control)>;
+using DeleteRunner = std::function<fs::FsError(const TreeFile &file)>;
 
 struct FileOpHooks {
     // Shows the failure of one file to the user (OK button only, no icon,
     // the program's title). Must be set.
     std::function<void(const QString &message)> report;
-    // Copies one file over any target; the window side may hand in a runner
-    // that keeps the interface alive meanwhile (see backgroundcopy.h).
+    // Copy one file over any target, and delete one file; the window hands
+    // in runners that do the work on a thread of their own and keep the
+    // window served meanwhile (see fileworker.h).
     CopyRunner copy = [](const TreeFile &source, const TreeFile &target, fs::CopyControl control) {
         return fs::copyFile(source, target, control);
     };
+    DeleteRunner remove = [](const TreeFile &file) { return fs::deleteFile(file); };
 };
 
 // The tab of the status panel that shows list k: 0 "File Mancanti" for

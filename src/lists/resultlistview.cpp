@@ -11,21 +11,23 @@ namespace {
 constexpr int kColumnWidths[] = {151, 302, 76, 151};
 }
 
-ResultListView::ResultListView(QWidget *parent) : QTableView(parent)
+ResultListView::ResultListView(QWidget *parent) : QTreeView(parent)
 {
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
-    setShowGrid(false);
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setAllColumnsShowFocus(true);
     setWordWrap(false);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setIconSize(QSize(16, 16));
-    verticalHeader()->hide();
-    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
-    horizontalHeader()->setHighlightSections(false);
-    horizontalHeader()->setSectionsClickable(false);
-    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    header()->setStretchLastSection(false);
+    header()->setHighlightSections(false);
+    header()->setSectionsClickable(false);
+    header()->setSectionsMovable(false);
+    header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 void ResultListView::setResultModel(ResultListModel *model)
@@ -53,6 +55,12 @@ void ResultListView::mirrorSelection(const QItemSelection &selected, const QItem
             list.setSelected(size_t(row), true);
 }
 
+void ResultListView::selectRow(int row)
+{
+    selectionModel()->setCurrentIndex(model()->index(row, 0),
+                                       QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
 void ResultListView::selectAllRows()
 {
     if (model_ && model_->rowCount() > 0)
@@ -65,7 +73,7 @@ void ResultListView::keyPressEvent(QKeyEvent *event)
         emit deletePressed();
         return;
     }
-    QTableView::keyPressEvent(event);
+    QTreeView::keyPressEvent(event);
 }
 
 void ResultListView::mousePressEvent(QMouseEvent *event)
@@ -82,7 +90,7 @@ void ResultListView::mousePressEvent(QMouseEvent *event)
             selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         return;
     }
-    QTableView::mousePressEvent(event);
+    QTreeView::mousePressEvent(event);
 }
 
 void ResultListView::mouseReleaseEvent(QMouseEvent *event)
@@ -91,7 +99,7 @@ void ResultListView::mouseReleaseEvent(QMouseEvent *event)
         emit rightReleased(event->globalPosition().toPoint());
         return;
     }
-    QTableView::mouseReleaseEvent(event);
+    QTreeView::mouseReleaseEvent(event);
 }
 
 void ResultListView::mouseDoubleClickEvent(QMouseEvent *event)

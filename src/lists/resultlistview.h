@@ -1,6 +1,9 @@
 #pragma once
 // The report view of one result list: four columns, several rows
-// selectable, fixed row height so a million rows scroll without a pause.
+// selectable, rows of one height so a million rows scroll without a pause.
+// A flat tree view rather than a table view: a table view's row header
+// spends time in proportion to the rows on every removal, so removing the
+// rows of a copy one by one would cost the square of their number.
 //
 // The selection is mirrored into the rows of the ResultList (a flag per
 // row), so asking whether a row is selected costs O(1) however the user
@@ -9,11 +12,11 @@
 
 #include "lists/resultlistmodel.h"
 
-#include <QTableView>
+#include <QTreeView>
 
 namespace tandara {
 
-class ResultListView : public QTableView {
+class ResultListView : public QTreeView {
     Q_OBJECT
 public:
     explicit ResultListView(QWidget *parent = nullptr);
@@ -23,6 +26,8 @@ public:
 
     // Selects every row, first to last; rows already selected stay so.
     void selectAllRows();
+    // Selects row alone.
+    void selectRow(int row);
 
 signals:
     void deletePressed();

@@ -1,5 +1,7 @@
 #include "frmmain.h"
 
+#include "fileops/fileworker.h"
+
 #include "mainwindow/contorno.h"
 #include "mainwindow/controls/cpvbutton.h"
 #include "mainwindow/controls/folderview.h"

@@ -14,9 +14,11 @@
 #include "lists/resultlistmodel.h"
 #include "mainwindow/controls/imagelist.h"
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QWidget>
 #include <array>
+#include <memory>
 
 class QCheckBox;
 class QLabel;
@@ -28,6 +30,7 @@ class FolderView;
 class PictureBar;
 class ResultListView;
 class frmServ;
+class FileWorker;
 
 class frmMain : public QWidget, public ProgressOwner {
     Q_OBJECT
@@ -117,10 +120,14 @@ private:
     void enterOperationState();
     frmAnimate &openProgressDialog(const QString &caption, const QString &operation);
     void closeProgressDialog();
-    FileOpHooks fileOpHooks();
+    const FileOpHooks &fileOpHooks();
+    void yieldToEvents();
     std::optional<SelectionSizes> sizeSelectedRows(const ResultList &list);
 
     bool scanning_ = false;
+    std::unique_ptr<FileWorker> worker_;
+    FileOpHooks fileOps_;
+    QElapsedTimer sinceYield_;
     bool busyPointer_ = false;
     QPointer<frmAnimate> progress_;
 };

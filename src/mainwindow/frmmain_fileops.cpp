@@ -3,11 +3,11 @@
 
 #include "frmmain.h"
 
-#include "fileops/backgroundcopy.h"
 #include "fileops/cancellafile.h"
 #include "fileops/commandsteps.h"
 #include "fileops/copiafile.h"
 #include "fileops/deltree.h"
+#include "fileops/fileworker.h"
 #include "fileops/optexts.h"
 #include "fileops/spaziosudisco.h"
 #include "lists/texts.h"
@@ -23,12 +23,21 @@ namespace tandara {
 
 namespace {
 
-void yieldToEvents()
-{
-    QCoreApplication::processEvents();
-}
+// The per-file yield of the copy and delete passes serves the window at
+// most this often: a run of tiny files is then not paced by the window
+// system repainting the labels after every file.
+constexpr qint64 kYieldInterval = 40; // ms
 
 } // namespace
+
+// Serves the window, but at most every kYieldInterval within a pass.
+void frmMain::yieldToEvents()
+{
+    if (sinceYield_.isValid() && sinceYield_.elapsed() < kYieldInterval)
+        return;
+    QCoreApplication::processEvents();
+    sinceYield_.start();
+}
 
 void frmMain::enterOperationState()
 {
@@ -61,20 +70,25 @@ void frmMain::closeProgressDialog()
 std::optional<SelectionSizes> frmMain::sizeSelectedRows(const ResultList &list)
 {
     // The window is served after each selected row; a cancel ends the pass.
+    sinceYield_.invalidate();
     return sizeSelection(list, [this] {
         yieldToEvents();
         return !state.bAnnulla;
     });
 }
 
-FileOpHooks frmMain::fileOpHooks()
+const FileOpHooks &frmMain::fileOpHooks()
 {
-    FileOpHooks hooks;
-    hooks.report = [this](const QString &message) { showMessage(this, message); };
-    // While one file is copied the window keeps painting, the clip keeps
-    // playing and "Annulla" stops the copy of that file at once.
-    hooks.copy = backgroundCopy([] { QCoreApplication::processEvents(); }, [this] { return state.bAnnulla; });
-    return hooks;
+    if (!worker_) {
+        worker_ = std::make_unique<FileWorker>();
+        fileOps_.report = [this](const QString &message) { showMessage(this, message); };
+        // While a file is copied or deleted the window keeps painting, the
+        // clip keeps playing and "Annulla" stops a copy at once.
+        const auto serve = [] { QCoreApplication::processEvents(); };
+        fileOps_.copy = workerCopy(*worker_, serve, [this] { return state.bAnnulla; });
+        fileOps_.remove = workerDelete(*worker_, serve);
+    }
+    return fileOps_;
 }
 
 void frmMain::Copia(int m_iNumLv)
@@ -103,6 +117,7 @@ void frmMain::Copia(int m_iNumLv)
     }
     lIdAnimazione = 101;
     openProgressDialog(QStringLiteral("Copia File"), QStringLiteral("Sto copiando:"));
+    sinceYield_.invalidate(); // the first file of a pass always yields
     for (int i = list.rowCount(); i >= 1; --i) {
         if (!list.list().isSelected(size_t(i - 1)))
             continue;
@@ -147,6 +162,7 @@ void frmMain::Elimina()
     if (!sizes)
         return;
     m_dTotElimina = sizes->total;
+    sinceYield_.invalidate(); // the first file of a pass always yields
     for (int i = list.rowCount(); i >= 1; --i) {
         if (!list.list().isSelected(size_t(i - 1)))
             continue;

@@ -102,6 +102,9 @@ void frmMain::cpvScansione_Click()
             sinceYield.start();
         }
     };
+    // A folder not read yet (a slow share) does not hold the window: it is
+    // served while the walk waits, and "Annulla" ends the wait.
+    hooks.waiting = [] { QCoreApplication::processEvents(); };
 
     scanning_ = true;
     for (ResultListModel *model : models)

@@ -1,10 +1,11 @@
 // Copying result rows to the other side, with the list bookkeeping.
 
-#include "fileops/backgroundcopy.h"
+#include "fileops/fileworker.h"
 #include "sync_fixture.h"
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -141,12 +142,13 @@ TEST(CopiaFile, CopyingEveryDifferenceLeavesIdenticalTrees)
     EXPECT_EQ(t.keys(1), std::set<std::string>{"/only-dest.txt"});
 }
 
-TEST(CopiaFile, RunsThroughABackgroundCopyAndReportsItsFailure)
+TEST(CopiaFile, RunsOnTheFileWorkerAndReportsItsFailure)
 {
     SyncTrees t;
     makeTree(t.origin, {{"big.bin", 3 << 20, 1600000000}, {"gone.txt", 1, 1600000000}});
     t.scan();
-    t.hooks.copy = backgroundCopy([] {}, [] { return false; });
+    FileWorker worker;
+    t.hooks.copy = workerCopy(worker, {}, {});
 
     const int big = t.find(0, "/big.bin");
     EXPECT_EQ(t.copy(0, big), 0);
@@ -156,6 +158,24 @@ TEST(CopiaFile, RunsThroughABackgroundCopyAndReportsItsFailure)
     EXPECT_EQ(t.copy(0, 0), std::nullopt);
     EXPECT_EQ(t.messages.value(0), QString::number(ENOENT) + " " + QString::fromLocal8Bit(strerror(ENOENT)));
     EXPECT_EQ(t.rows(0), 1u);
+}
+
+// "Annulla" during a long file stops that file: no message, the row stays,
+// no temporary file is left and the old target is as it was.
+TEST(CopiaFile, StoppedOnTheWorkerLeavesTheTargetAndTheRow)
+{
+    SyncTrees t;
+    makeTree(t.origin, {{"big.bin", 256 << 20, 1600000000}});
+    makeTree(t.dest, {{"big.bin", 3, 1500000000}});
+    t.scan();
+    FileWorker worker;
+    int waits = 0;
+    t.hooks.copy = workerCopy(worker, [&] { ++waits; }, [&] { return waits >= 1; });
+    EXPECT_EQ(t.copy(2, 0), std::nullopt);
+    EXPECT_TRUE(t.messages.isEmpty());
+    EXPECT_EQ(t.rows(2), 1u);
+    EXPECT_EQ(readFile(t.dest + "/big.bin"), "xxx");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(t.dest), {}), 1);
 }
 
 } // namespace
