@@ -13,21 +13,14 @@
 set -eu
 files=${1:?usage: fileops.sh FILES WORKDIR}
 work=${2:?usage: fileops.sh FILES WORKDIR}
-bin=${TANDARA_BIN:-$(dirname "$0")/../../build/bin}
+here=$(cd "$(dirname "$0")" && pwd)
+bin=${TANDARA_BIN:-$here/../../build/bin}
 run=""
 [ -n "${DISPLAY:-}" ] || run="xvfb-run -a -s '-screen 0 1280x1024x24'"
 
 rm -rf "$work"
 mkdir -p "$work/origin" "$work/dest"
-python3 - "$work/origin" "$files" <<'PY'
-import os, sys
-root, count = sys.argv[1], int(sys.argv[2])
-for i in range(count):
-    folder = os.path.join(root, "f%03d" % (i // 100))
-    os.makedirs(folder, exist_ok=True)
-    with open(os.path.join(folder, "n%05d.dat" % i), "wb") as f:
-        f.write(b"x" * 100)
-PY
+python3 "$here/smallfiles.py" "$work/origin" "$files"
 sync
 echo "== window ($files files)"
 eval "$run \"$bin/tandara-window-bench\" --ops \"$work/origin\" \"$work/dest\""

@@ -30,6 +30,15 @@ void makeTrees(SyncTrees &t)
     makeTree(t.dest, {{"a/b/c.txt", 6, T}, {"w/f", 1, T}, {"old/x.txt", 2, T}, {"m.txt", 11, T}});
 }
 
+// Both trees with links to outside at every level, and outside itself.
+void makeLinkedTrees(SyncTrees &t, const std::string &outside)
+{
+    makeOutside(outside);
+    makeTrees(t);
+    plantLinks(t.origin, outside);
+    plantLinks(t.dest, outside);
+}
+
 void copyEveryList(SyncTrees &t)
 {
     for (int k : {0, 1, 2})
@@ -49,11 +58,8 @@ void deleteEveryList(SyncTrees &t)
 TEST(OutsideTheTrees, CopyAndDeleteOfEveryListNeverTouchIt)
 {
     TempDir outside;
-    makeOutside(outside.path());
     SyncTrees t;
-    makeTrees(t);
-    plantLinks(t.origin, outside.path());
-    plantLinks(t.dest, outside.path());
+    makeLinkedTrees(t, outside.path());
     ASSERT_EQ(symlink(outside.path().c_str(), (t.dest + "/dl").c_str()), 0);
     const Snapshot before = snapshot(outside.path());
 
@@ -78,11 +84,8 @@ TEST(OutsideTheTrees, CopyAndDeleteOfEveryListNeverTouchIt)
 TEST(OutsideTheTrees, MirrorRunLeavesItAloneAndASecondRunChangesNothing)
 {
     TempDir outside;
-    makeOutside(outside.path());
     SyncTrees t;
-    makeTrees(t);
-    plantLinks(t.origin, outside.path());
-    plantLinks(t.dest, outside.path());
+    makeLinkedTrees(t, outside.path());
     const Snapshot before = snapshot(outside.path());
     const std::string command = std::string(TANDARA_SYNC) + " --delete '" + t.origin + "' '" + t.dest + "'";
 
