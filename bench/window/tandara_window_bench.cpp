@@ -6,10 +6,10 @@
 // asked for every row's selection, as the copy and delete passes do.
 // Run it under xvfb-run or with QT_QPA_PLATFORM=offscreen.
 
-#include "lists/resultlistview.h"
-#include "mainwindow/controls/folderwalk.h"
-#include "mainwindow/controls/folderview.h"
+#include "foldertree/folderview.h"
+#include "foldertree/folderwalk.h"
 #include "mainwindow/frmmain.h"
+#include "widgets/resultlistview.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

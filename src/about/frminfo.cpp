@@ -7,12 +7,12 @@
 #include "slideview.h"
 #include "textpicture.h"
 
-#include "mainwindow/contorno.h"
-#include "mainwindow/controls/programicon.h"
-#include "mainwindow/controls/resources.h"
-#include "mainwindow/looks.h"
-#include "mainwindow/picturebar.h"
-#include "mainwindow/routglobal.h"
+#include "widgets/looks.h"
+#include "widgets/picturebar.h"
+#include "widgets/programicon.h"
+#include "widgets/resources.h"
+#include "widgets/twips.h"
+#include "widgets/windowshape.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -93,7 +93,7 @@ void frmInfo::paintBars()
 {
     // The shared title-bar picture, 150 twips over each end of the bar.
     // Without it the bars show their background colour.
-    initControlResources();
+    initWidgetResources();
     const QPixmap barra(QString::fromLatin1(res::kBarra));
     if (barra.isNull())
         return;

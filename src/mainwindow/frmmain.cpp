@@ -1,16 +1,16 @@
 #include "frmmain.h"
 
-#include "mainwindow/contorno.h"
-#include "mainwindow/controls/cpvbutton.h"
-#include "mainwindow/controls/folderview.h"
-#include "mainwindow/controls/folderwalk.h"
-#include "mainwindow/controls/frmserv.h"
-#include "mainwindow/controls/imagelist.h"
-#include "mainwindow/controls/programicon.h"
-#include "mainwindow/looks.h"
-#include "mainwindow/picturebar.h"
-#include "mainwindow/routglobal.h"
-#include "lists/resultlistview.h"
+#include "foldertree/folderview.h"
+#include "foldertree/folderwalk.h"
+#include "mainwindow/frmserv.h"
+#include "widgets/cpvbutton.h"
+#include "widgets/imagelist.h"
+#include "widgets/looks.h"
+#include "widgets/picturebar.h"
+#include "widgets/programicon.h"
+#include "widgets/resultlistview.h"
+#include "widgets/twips.h"
+#include "widgets/windowshape.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -12,7 +12,7 @@
 #include "fileops/rowop.h"
 #include "fileops/ui/frmanimate.h"
 #include "lists/resultlistmodel.h"
-#include "mainwindow/controls/imagelist.h"
+#include "widgets/imagelist.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -3,11 +3,11 @@
 
 #include "frmmain.h"
 
-#include "mainwindow/contorno.h"
-#include "mainwindow/controls/cpvbutton.h"
-#include "mainwindow/controls/folderview.h"
-#include "mainwindow/looks.h"
-#include "mainwindow/messageseam.h"
+#include "foldertree/folderview.h"
+#include "widgets/cpvbutton.h"
+#include "widgets/looks.h"
+#include "widgets/messageseam.h"
+#include "widgets/windowshape.h"
 
 #include <QApplication>
 #include <QCheckBox>

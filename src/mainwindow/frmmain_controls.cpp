@@ -4,14 +4,14 @@
 #include "frmmain.h"
 
 #include "about/frminfo.h"
-#include "lists/resultlistview.h"
-#include "mainwindow/controls/cpvbutton.h"
-#include "mainwindow/controls/folderview.h"
-#include "mainwindow/controls/frmserv.h"
-#include "mainwindow/controls/imagelist.h"
-#include "mainwindow/looks.h"
-#include "mainwindow/picturebar.h"
-#include "mainwindow/routglobal.h"
+#include "foldertree/folderview.h"
+#include "mainwindow/frmserv.h"
+#include "widgets/cpvbutton.h"
+#include "widgets/imagelist.h"
+#include "widgets/looks.h"
+#include "widgets/picturebar.h"
+#include "widgets/resultlistview.h"
+#include "widgets/twips.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -43,24 +43,24 @@ cpvButton *makeTitleButton(QWidget *bar, const QString &picture)
 
 void frmMain::createButtons()
 {
-    cpvMinimizza = makeTitleButton(picBarra, QStringLiteral(":/mainwindow/titlebar/minimizza.png"));
+    cpvMinimizza = makeTitleButton(picBarra, QStringLiteral(":/widgets/titlebar/minimizza.png"));
     placeTwips(cpvMinimizza, 8400, 45, 315, 300);
-    cpvMassimizza = makeTitleButton(picBarra, QStringLiteral(":/mainwindow/titlebar/massimizza.png"));
+    cpvMassimizza = makeTitleButton(picBarra, QStringLiteral(":/widgets/titlebar/massimizza.png"));
     placeTwips(cpvMassimizza, 8745, 45, 315, 300);
-    cpvChiudi = makeTitleButton(picBarra, QStringLiteral(":/mainwindow/titlebar/chiudi.png"));
+    cpvChiudi = makeTitleButton(picBarra, QStringLiteral(":/widgets/titlebar/chiudi.png"));
     placeTwips(cpvChiudi, 9090, 45, 315, 300);
 
     cpvScansione = makeButton(this, QStringLiteral("Scansione"));
-    cpvScansione->setPicture(QPixmap(QStringLiteral(":/mainwindow/buttons/scansione.png")));
+    cpvScansione->setPicture(QPixmap(QStringLiteral(":/widgets/buttons/scansione.png")));
     placeTwips(cpvScansione, 4275, 600, 1335, 495);
     cpvInfo = makeButton(this, QStringLiteral("Autore"), QStringLiteral("Informazioni sull'Autore"));
-    cpvInfo->setPicture(QPixmap(QStringLiteral(":/mainwindow/buttons/autore.png")));
+    cpvInfo->setPicture(QPixmap(QStringLiteral(":/widgets/buttons/autore.png")));
     placeTwips(cpvInfo, 4275, 1350, 1335, 495);
     cpvAnnulla = makeButton(this, QStringLiteral("Annulla"), QStringLiteral("Abortisci scansione"));
     placeTwips(cpvAnnulla, 4275, 1980, 1335, 495);
     cpvAnnulla->hide();
     cpvEsci = makeButton(this, QStringLiteral("Esci"));
-    cpvEsci->setPicture(QPixmap(QStringLiteral(":/mainwindow/buttons/esci.png")));
+    cpvEsci->setPicture(QPixmap(QStringLiteral(":/widgets/buttons/esci.png")));
     placeTwips(cpvEsci, 4275, 2100, 1335, 495);
 
     cpvTabStrip[0] = makeButton(this, QStringLiteral("File Mancanti"));

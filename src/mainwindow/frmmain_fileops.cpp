@@ -11,11 +11,10 @@
 #include "fileops/optexts.h"
 #include "fileops/spaziosudisco.h"
 #include "lists/texts.h"
-#include "mainwindow/controls/cpvbutton.h"
-#include "mainwindow/controls/frmserv.h"
-#include "mainwindow/controls/imagelist.h"
-#include "mainwindow/messageseam.h"
-#include "mainwindow/routglobal.h"
+#include "mainwindow/frmserv.h"
+#include "widgets/cpvbutton.h"
+#include "widgets/imagelist.h"
+#include "widgets/messageseam.h"
 
 #include <QCoreApplication>
 

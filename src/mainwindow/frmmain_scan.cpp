@@ -7,11 +7,11 @@
 #include "engine/scan.h"
 #include "engine/scantexts.h"
 #include "fileops/creadir.h"
-#include "lists/resultlistview.h"
+#include "foldertree/folderview.h"
 #include "lists/texts.h"
-#include "mainwindow/controls/cpvbutton.h"
-#include "mainwindow/controls/folderview.h"
-#include "mainwindow/messageseam.h"
+#include "widgets/cpvbutton.h"
+#include "widgets/messageseam.h"
+#include "widgets/resultlistview.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

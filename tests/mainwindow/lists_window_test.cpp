@@ -2,9 +2,9 @@
 
 #include "mainwindow_fixture.h"
 
-#include "lists/resultlistview.h"
-#include "mainwindow/controls/cpvbutton.h"
-#include "mainwindow/controls/frmserv.h"
+#include "mainwindow/frmserv.h"
+#include "widgets/cpvbutton.h"
+#include "widgets/resultlistview.h"
 
 #include <QLabel>
 #include <QMenu>

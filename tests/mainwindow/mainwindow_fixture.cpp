@@ -1,7 +1,7 @@
 #include "mainwindow_fixture.h"
 
-#include "mainwindow/controls/folderview.h"
-#include "mainwindow/controls/folderwalk.h"
+#include "foldertree/folderview.h"
+#include "foldertree/folderwalk.h"
 
 #include <QApplication>
 

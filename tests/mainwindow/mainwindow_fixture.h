@@ -3,8 +3,8 @@
 // the test and its folder trees pointed at real temporary folders.
 
 #include "mainwindow/frmmain.h"
-#include "mainwindow/messageseam.h"
 #include "support/temptree.h"
+#include "widgets/messageseam.h"
 
 #include <deque>
 #include <gtest/gtest.h>

@@ -5,10 +5,10 @@
 // mainwindow.png, copy.png and delete.png. Run it under a real X server:
 //   xvfb-run -a -s '-screen 0 1280x1024x24' build/bin/tandara-screenshots docs
 
-#include "lists/resultlistview.h"
-#include "mainwindow/controls/folderwalk.h"
+#include "foldertree/folderwalk.h"
 #include "mainwindow/frmmain.h"
-#include "mainwindow/messageseam.h"
+#include "widgets/messageseam.h"
+#include "widgets/resultlistview.h"
 
 #include <QApplication>
 #include <QDir>

@@ -2,17 +2,19 @@
 
 #include "animation/canimate.h"
 #include "animation/windowregistry.h"
-#include "mainwindow/contorno.h"
-#include "mainwindow/controls/cpvbutton.h"
-#include "mainwindow/controls/programicon.h"
-#include "mainwindow/looks.h"
-#include "mainwindow/picturebar.h"
-#include "mainwindow/routglobal.h"
+#include "widgets/cpvbutton.h"
+#include "widgets/looks.h"
+#include "widgets/picturebar.h"
+#include "widgets/programicon.h"
+#include "widgets/twips.h"
+#include "widgets/windowshape.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 
 namespace tandara {
+
+int32_t lIdAnimazione = 0;
 
 namespace {
 

@@ -9,6 +9,7 @@
 
 #include <QPixmap>
 #include <QWidget>
+#include <cstdint>
 #include <memory>
 
 class QLabel;
@@ -26,6 +27,10 @@ public:
     virtual bool cancelFlag() const = 0;
     virtual void Annulla() = 0;
 };
+
+// The clip the progress dialog plays: 101 for copy, 102 for delete; set by
+// the window that opens the dialog.
+extern int32_t lIdAnimazione;
 
 class frmAnimate : public QWidget {
     Q_OBJECT

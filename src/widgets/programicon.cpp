@@ -6,10 +6,10 @@ namespace tandara {
 
 QIcon programIcon()
 {
-    initControlResources();
+    initWidgetResources();
     QIcon icon;
     for (int size : kProgramIconSizes)
-        icon.addFile(QStringLiteral(":/mainwindow/appicon/%1.png").arg(size), QSize(size, size));
+        icon.addFile(QStringLiteral(":/widgets/appicon/%1.png").arg(size), QSize(size, size));
     return icon;
 }
 

@@ -1,5 +1,5 @@
 // Listing one folder for the trees, and choosing the volumes to show.
-#include "mainwindow/controls/folderlisting.h"
+#include "foldertree/folderlisting.h"
 #include "support/temptree.h"
 
 #include <QStringList>

@@ -1,7 +1,7 @@
 // The folder tree: its fixed top levels, lazy listing, paths as bytes,
 // and what ShowFiles changes.
 #include "fakefolders.h"
-#include "mainwindow/controls/folderview.h"
+#include "foldertree/folderview.h"
 #include "support/temptree.h"
 
 #include <QDir>

@@ -31,11 +31,11 @@ QStringList ImageList::keys() const
 
 ImageList imlIco()
 {
-    initControlResources();
+    initWidgetResources();
     ImageList list;
     for (const char *key : {"NuovoO", "AggiornatoO", "NuovoD", "AggiornatoD", "FrecciaDx", "FrecciaSx", "Annulla"}) {
         const QString name = QString::fromLatin1(key);
-        list.Add(name, QPixmap(QStringLiteral(":/mainwindow/imlico/%1.png").arg(name)));
+        list.Add(name, QPixmap(QStringLiteral(":/widgets/imlico/%1.png").arg(name)));
     }
     return list;
 }

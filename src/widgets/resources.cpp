@@ -4,16 +4,16 @@
 
 // The resource file lives in a static library, so nothing would pull its
 // registration into the program unless it is called by name.
-static void registerMainWindowPictures()
+static void registerWidgetPictures()
 {
-    Q_INIT_RESOURCE(mainwindow);
+    Q_INIT_RESOURCE(widgets);
 }
 
 namespace tandara {
 
-void initControlResources()
+void initWidgetResources()
 {
-    static const bool registered = (registerMainWindowPictures(), true);
+    static const bool registered = (registerWidgetPictures(), true);
     Q_UNUSED(registered);
 }
 

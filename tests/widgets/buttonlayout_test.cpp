@@ -1,5 +1,5 @@
 // Where picture and caption go for the placement settings the window uses.
-#include "mainwindow/controls/buttonlayout.h"
+#include "widgets/buttonlayout.h"
 
 #include <gtest/gtest.h>
 

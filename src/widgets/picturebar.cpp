@@ -1,6 +1,6 @@
 #include "picturebar.h"
 
-#include "contorno.h"
+#include "windowshape.h"
 
 #include <QFontMetrics>
 #include <QMouseEvent>

@@ -1,7 +1,7 @@
-#include "contorno.h"
+#include "windowshape.h"
 
 #include "picturebar.h"
-#include "routglobal.h"
+#include "twips.h"
 
 #include <QWidget>
 #include <QWindow>

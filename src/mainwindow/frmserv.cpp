@@ -1,6 +1,6 @@
 #include "frmserv.h"
 
-#include "resources.h"
+#include "widgets/resources.h"
 
 #include <QMenu>
 
@@ -8,7 +8,7 @@ namespace tandara {
 
 frmServ::frmServ(QWidget *parent) : QWidget(parent), mnuMenu_(new QMenu(this))
 {
-    initControlResources();
+    initWidgetResources();
     setObjectName(QStringLiteral("frmServ"));
     picsfondo_ = QPixmap(QString::fromLatin1(res::kSfondo));
     picBarra_ = QPixmap(QString::fromLatin1(res::kBarra));

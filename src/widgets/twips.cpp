@@ -1,4 +1,4 @@
-#include "routglobal.h"
+#include "twips.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -8,7 +8,6 @@ namespace tandara {
 
 int32_t lTwipsPerPixelX = 15;
 int32_t lTwipsPerPixelY = 15;
-int32_t lIdAnimazione = 0;
 
 void storeTwipsPerPixel()
 {

@@ -1,5 +1,5 @@
 // The button: hover reports, when a click counts, and what it looks like.
-#include "mainwindow/controls/cpvbutton.h"
+#include "widgets/cpvbutton.h"
 
 #include <QApplication>
 #include <QEnterEvent>

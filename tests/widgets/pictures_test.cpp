@@ -1,9 +1,7 @@
-// The image list, the hidden service window and the program's icon set.
-#include "mainwindow/controls/frmserv.h"
-#include "mainwindow/controls/imagelist.h"
-#include "mainwindow/controls/programicon.h"
+// The image list and the program's icon set.
+#include "widgets/imagelist.h"
+#include "widgets/programicon.h"
 
-#include <QMenu>
 #include <cstdlib>
 #include <gtest/gtest.h>
 
@@ -22,18 +20,6 @@ TEST(ImageList, ImlIcoHoldsTheSevenPicturesInOrder)
         EXPECT_EQ(picture.size(), QSize(16, 16)) << key.toStdString();
     }
     EXPECT_TRUE(list.ListImages(QStringLiteral("nuovoo")).isNull());
-}
-
-TEST(FrmServ, HoldsThePicturesAndTheMenuAndStaysHidden)
-{
-    frmServ serv;
-    EXPECT_EQ(serv.picsfondo().size(), QSize(672, 542));
-    EXPECT_EQ(serv.picBarra().size(), QSize(592, 25));
-    ASSERT_EQ(serv.mnuMenu()->actions().size(), 1);
-    EXPECT_EQ(serv.mnuMenu()->actions().front(), serv.mnuElimina());
-    EXPECT_EQ(serv.mnuElimina()->text(), QStringLiteral("Elimina"));
-    serv.show();
-    EXPECT_FALSE(serv.isVisible());
 }
 
 // Mean difference of two pictures of one size, per channel, from 0 to 255.

@@ -1,7 +1,7 @@
 // The start-up walk and the show-files refresh.
 #include "fakefolders.h"
-#include "mainwindow/controls/folderview.h"
-#include "mainwindow/controls/folderwalk.h"
+#include "foldertree/folderview.h"
+#include "foldertree/folderwalk.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // Folder-tree sources for tests: a tree declared by names, and the real
 // file system seen from one folder.
 
-#include "mainwindow/controls/folderlisting.h"
-#include "mainwindow/controls/foldersource.h"
+#include "foldertree/folderlisting.h"
+#include "foldertree/foldersource.h"
 
 #include <QFile>
 #include <map>

@@ -2,7 +2,7 @@
 
 #include "buttonlayout.h"
 #include "buttonpainting.h"
-#include "mainwindow/looks.h"
+#include "widgets/looks.h"
 
 #include <QEnterEvent>
 #include <QFontMetrics>

@@ -1,6 +1,6 @@
 #include "foldermodel.h"
 
-#include "resources.h"
+#include "widgets/resources.h"
 
 
 namespace tandara {
@@ -27,7 +27,7 @@ struct FolderModel::Node {
 FolderModel::FolderModel(std::unique_ptr<FolderSource> source, QObject *parent)
     : QAbstractItemModel(parent), source_(std::move(source))
 {
-    initControlResources();
+    initWidgetResources();
     // In the order of FolderKind.
     for (const char *path : {res::kTreeDesktop, res::kTreeComputer, res::kTreeDrive, res::kTreeHome,
                              res::kTreeFolder, res::kTreeFile})

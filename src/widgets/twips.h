@@ -1,5 +1,6 @@
 #pragma once
-// Program-wide values shared by the windows.
+// The screen's twips per pixel, shared by the windows that are laid out
+// in twips.
 
 #include <cstdint>
 
@@ -9,9 +10,6 @@ namespace tandara {
 // handler and read by the window shaping. 15 at 96 dots per inch.
 extern int32_t lTwipsPerPixelX;
 extern int32_t lTwipsPerPixelY;
-
-// The clip the progress dialog plays: 101 for copy, 102 for delete.
-extern int32_t lIdAnimazione;
 
 // Reads the primary screen's logical DPI into lTwipsPerPixelX/Y.
 void storeTwipsPerPixel();
