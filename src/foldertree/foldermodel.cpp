@@ -1,28 +1,12 @@
 #include "foldermodel.h"
 
+#include "foldermodelnode.h"
+
 #include "widgets/resources.h"
 
+#include <QFile>
 
 namespace tandara {
-
-struct FolderModel::Node {
-    FolderEntry entry;
-    Node *parent = nullptr;
-    int row = 0;
-    bool listed = false;
-    mutable int probed = -1; // hasChildren answer before listing: -1 not asked
-    std::vector<std::unique_ptr<Node>> children;
-
-    Node *add(FolderEntry childEntry)
-    {
-        auto child = std::make_unique<Node>();
-        child->entry = std::move(childEntry);
-        child->parent = this;
-        child->row = int(children.size());
-        children.push_back(std::move(child));
-        return children.back().get();
-    }
-};
 
 FolderModel::FolderModel(std::unique_ptr<FolderSource> source, QObject *parent)
     : QAbstractItemModel(parent), source_(std::move(source))
@@ -71,8 +55,11 @@ const FolderEntry &FolderModel::entry(const QModelIndex &index) const
 
 void FolderModel::ensureListed(const QModelIndex &index)
 {
-    if (canFetchMore(index))
-        fetchMore(index);
+    Node *node = nodeOf(index);
+    if (node->listed)
+        return;
+    node->listed = true;
+    insertChildren(index, node, 0, source_->children(node->entry, showFiles_));
 }
 
 QModelIndex FolderModel::index(int row, int column, const QModelIndex &parent) const
@@ -111,6 +98,9 @@ QVariant FolderModel::data(const QModelIndex &index, int role) const
         return e.displayName;
     case Qt::DecorationRole:
         return icons_[int(e.kind)];
+    case Qt::ToolTipRole:
+        // The desktop and the computer have no path: their name stands.
+        return e.path.startsWith('/') ? QFile::decodeName(e.path) : e.displayName;
     default:
         return {};
     }
@@ -119,8 +109,8 @@ QVariant FolderModel::data(const QModelIndex &index, int role) const
 bool FolderModel::hasChildren(const QModelIndex &parent) const
 {
     const Node *node = nodeOf(parent);
-    if (node->listed)
-        return !node->children.empty();
+    if (!node->children.empty())
+        return true;
     if (node->probed < 0)
         node->probed = source_->hasChildren(node->entry, showFiles_) ? 1 : 0;
     return node->probed == 1;
@@ -131,19 +121,15 @@ bool FolderModel::canFetchMore(const QModelIndex &parent) const
     return !nodeOf(parent)->listed;
 }
 
+// The view fetches an entry's children as it opens it, just before it
+// reports the opening: that opening needs no second listing.
 void FolderModel::fetchMore(const QModelIndex &parent)
 {
     Node *node = nodeOf(parent);
     if (node->listed)
         return;
-    std::vector<FolderEntry> entries = source_->children(node->entry, showFiles_);
-    node->listed = true;
-    if (entries.empty())
-        return;
-    beginInsertRows(parent, 0, int(entries.size()) - 1);
-    for (FolderEntry &e : entries)
-        node->add(std::move(e));
-    endInsertRows();
+    ensureListed(parent);
+    node->unseen = true;
 }
 
 } // namespace tandara

@@ -1,8 +1,11 @@
 #pragma once
 // The item model of a folder tree: one column, entries from a FolderSource,
-// each entry's children asked for once, the first time they are needed
-// (when the view opens the entry or a caller asks for them), and kept.
-// Changing whether files are shown rebuilds the tree from its top.
+// each entry's children asked for the first time they are needed (when the
+// view opens the entry or a caller asks for them) and again on refresh().
+// A refresh keeps the entries that are still there (with what was listed
+// below them, their selection and their expansion), drops the ones gone
+// and adds the new ones in their places. Changing whether files are shown
+// rebuilds the tree from its top. Each entry's tooltip is its full path.
 
 #include "foldersource.h"
 
@@ -24,6 +27,12 @@ public:
     const FolderEntry &entry(const QModelIndex &index) const;
     // Reads index's children from the source if that has not happened yet.
     void ensureListed(const QModelIndex &index);
+    // Reads index's children again, if they were ever read, and asks the
+    // entries below whether they have children anew.
+    void refresh(const QModelIndex &index);
+    // The view opened index: its children are read again, unless the view
+    // fetched them for the first time for this very opening.
+    void refreshOnOpen(const QModelIndex &index);
 
     bool showFiles() const { return showFiles_; }
     void setShowFiles(bool show);
@@ -41,6 +50,10 @@ private:
     struct Node;
     Node *nodeOf(const QModelIndex &index) const;
     void rebuild();
+    void dropVanished(const QModelIndex &parent, Node *node, const std::vector<FolderEntry> &fresh);
+    void addNew(const QModelIndex &parent, Node *node, std::vector<FolderEntry> &fresh);
+    void insertChildren(const QModelIndex &parent, Node *node, int at, std::vector<FolderEntry> entries);
+    void removeChildren(const QModelIndex &parent, Node *node, int first, int last);
 
     std::unique_ptr<FolderSource> source_;
     std::unique_ptr<Node> root_;

@@ -3,6 +3,7 @@
 #include "foldermodel.h"
 
 #include <QFile>
+#include <QKeyEvent>
 
 namespace tandara {
 
@@ -81,6 +82,44 @@ FolderView::FolderView(std::unique_ptr<FolderSource> source, QWidget *parent)
     setIndentation(16);
     setAnimated(false);
     setCurrentIndex(model_->topIndex());
+    connect(this, &QTreeView::expanded, this, [this](const QModelIndex &index) { refreshEntry(index, true); });
+}
+
+void FolderView::refresh(const FolderItem &item)
+{
+    if (!item.isNull() && item.view_ == this)
+        refreshEntry(item.index_, false);
+}
+
+void FolderView::refreshEntry(const QModelIndex &index, bool opened)
+{
+    const QPersistentModelIndex selected = currentIndex();
+    if (opened)
+        model_->refreshOnOpen(index);
+    else
+        model_->refresh(index);
+    if (!selected.isValid() && index.isValid())
+        setCurrentIndex(index);
+}
+
+// The selected entry's own level first, so that an entry gone from the
+// disk leaves the tree, then what lies below it.
+void FolderView::refreshSelected()
+{
+    const QPersistentModelIndex selected = currentIndex();
+    if (selected.parent().isValid())
+        refreshEntry(selected.parent(), false);
+    if (selected.isValid())
+        refreshEntry(selected, false);
+}
+
+void FolderView::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_F5) {
+        refreshSelected();
+        return;
+    }
+    QTreeView::keyPressEvent(event);
 }
 
 bool FolderView::ShowFiles() const

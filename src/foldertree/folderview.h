@@ -4,8 +4,15 @@
 // folders (and, with ShowFiles, files). The desktop is selected when the
 // tree is made. Enabled is the widget's own enabled state.
 //
+// The tree follows the file system: an entry lists its children afresh
+// each time it is opened, and F5 lists afresh the level of the selected
+// entry and the entries below it. The selection stays where it still
+// exists; when its entry is gone, the entry that was listed afresh is
+// selected. Every entry's tooltip is its full path.
+//
 // Entries are handed out as FolderItem values. An item stays usable while
-// the tree lives and ShowFiles is not changed; after that it is null.
+// the tree lives, ShowFiles is not changed and its entry is still found on
+// a refresh; after that it is null.
 
 #include "foldersource.h"
 
@@ -70,9 +77,19 @@ public:
 
     FolderItem topFolder() const;
 
+    // Lists item's children afresh (see the top of this file).
+    void refresh(const FolderItem &item);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     friend class FolderItem;
     FolderModel *folderModel() const { return model_; }
+    // Lists index's children afresh (when opened: see refreshOnOpen) and
+    // moves a selection whose entry is gone to index.
+    void refreshEntry(const QModelIndex &index, bool opened);
+    void refreshSelected();
 
     FolderModel *model_;
 };

@@ -40,12 +40,21 @@ void showFilesRefresh(FolderView &tree)
 
 namespace {
 
-FolderItem childWithPath(const FolderItem &parent, const QByteArray &path)
+FolderItem listedChildWithPath(const FolderItem &parent, const QByteArray &path)
 {
     for (FolderItem child = parent.FirstChild(); !child.isNull(); child = child.NextSibling())
         if (child.folderPathBytes() == path)
             return child;
     return {};
+}
+
+// A folder made since parent was listed is found after listing it afresh.
+FolderItem childWithPath(FolderView &tree, const FolderItem &parent, const QByteArray &path)
+{
+    if (FolderItem child = listedChildWithPath(parent, path); !child.isNull())
+        return child;
+    tree.refresh(parent);
+    return listedChildWithPath(parent, path);
 }
 
 } // namespace
@@ -59,11 +68,11 @@ bool selectFolderPath(FolderView &tree, QByteArray path)
         computer = computer.NextSibling();
     if (computer.isNull() || !path.startsWith('/'))
         return false;
-    FolderItem item = childWithPath(computer, QByteArrayLiteral("/"));
+    FolderItem item = childWithPath(tree, computer, QByteArrayLiteral("/"));
     for (qsizetype end = path.indexOf('/', 1); !item.isNull(); end = path.indexOf('/', end + 1)) {
         const QByteArray prefix = end < 0 ? path : path.left(end);
         if (prefix.size() > 1)
-            item = childWithPath(item, prefix);
+            item = childWithPath(tree, item, prefix);
         if (end < 0 || item.isNull())
             break;
     }

@@ -19,7 +19,8 @@ void startupWalk(FolderView &tree);
 void showFilesRefresh(FolderView &tree);
 
 // Selects the folder at path (absolute, bytes) by opening the tree from
-// the file-system root down; false, and the selection unchanged, when a
+// the file-system root down; a level not among the entries listed is
+// looked for again on the disk. False, and the selection unchanged, when a
 // level is not there.
 bool selectFolderPath(FolderView &tree, QByteArray path);
 
