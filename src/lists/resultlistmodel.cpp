@@ -1,12 +1,37 @@
 #include "resultlistmodel.h"
 
+#include "resultsort.h"
 #include "texts.h"
+
+#include <QFont>
 
 namespace tandara {
 
 ResultListModel::ResultListModel(IconKey icon, QObject *parent)
     : QAbstractTableModel(parent), list_(icon)
 {
+}
+
+namespace {
+
+SortKey sortKeyOf(int column)
+{
+    switch (column) {
+    case ResultListModel::Percorso: return SortKey::Folder;
+    case ResultListModel::Dimensione: return SortKey::Size;
+    case ResultListModel::Modificato: return SortKey::Time;
+    default: return SortKey::Name;
+    }
+}
+
+} // namespace
+
+void ResultListModel::pair(ResultListModel &origin, ResultListModel &destination)
+{
+    origin.partner_ = &destination;
+    origin.side_ = PairSide::Origin;
+    destination.partner_ = &origin;
+    destination.side_ = PairSide::Destination;
 }
 
 void ResultListModel::appendRow(const ResultRow &row)
@@ -28,6 +53,7 @@ void ResultListModel::clear()
 {
     beginResetModel();
     list_.clear();
+    sortColumn_ = -1;
     endResetModel();
 }
 
@@ -40,6 +66,7 @@ void ResultListModel::beginBulkChange()
 void ResultListModel::endBulkChange()
 {
     bulk_ = false;
+    sortColumn_ = -1;
     endResetModel();
 }
 
@@ -78,12 +105,85 @@ QVariant ResultListModel::data(const QModelIndex &index, int role) const
         return {};
     case IconKeyRole:
         return QString::fromLatin1(iconKeyName(list_.smallIcon()));
+    case Qt::ToolTipRole:
+        return toolTip(pos);
+    case Qt::FontRole:
+        if (index.column() == Modificato && newerThanPartner(pos)) {
+            QFont bold;
+            bold.setBold(true);
+            return bold;
+        }
+        return {};
     }
     return {};
 }
 
+std::optional<ResultRow> ResultListModel::partnerRow(size_t pos) const
+{
+    if (!partner_ || partner_->bulk_ || pos >= partner_->list_.count())
+        return std::nullopt;
+    return partner_->list_.row(pos);
+}
+
+QVariant ResultListModel::toolTip(size_t pos) const
+{
+    const ResultRow own = list_.row(pos);
+    const std::optional<ResultRow> other = partnerRow(pos);
+    if (!other)
+        return fullPathText(pathBase_, own);
+    const bool origin = side_ == PairSide::Origin;
+    return pairTip(pathBase_, side_, origin ? own : *other, origin ? *other : own);
+}
+
+bool ResultListModel::newerThanPartner(size_t pos) const
+{
+    const std::optional<ResultRow> other = partnerRow(pos);
+    if (!other)
+        return false;
+    const ResultRow own = list_.row(pos);
+    const bool origin = side_ == PairSide::Origin;
+    return newerSide(origin ? own : *other, origin ? *other : own) == side_;
+}
+
+void ResultListModel::sort(int column, Qt::SortOrder order)
+{
+    if (bulk_ || column < 0 || column >= ColumnCount)
+        return;
+    const std::vector<uint32_t> permutation = tandara::sortOrder(list_, sortKeyOf(column), order == Qt::DescendingOrder);
+    sortColumn_ = column;
+    sortOrder_ = order;
+    applyOrder(permutation);
+    if (partner_ && !partner_->bulk_ && partner_->list_.count() == list_.count()) {
+        partner_->sortColumn_ = -1;
+        partner_->applyOrder(permutation);
+    }
+}
+
+// Reorders the rows and moves every persistent index (the view's
+// selection and current row among them) along with its row.
+void ResultListModel::applyOrder(const std::vector<uint32_t> &order)
+{
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    list_.reorder(order);
+    const QModelIndexList before = persistentIndexList();
+    if (!before.isEmpty()) {
+        std::vector<uint32_t> newPosition(order.size());
+        for (size_t pos = 0; pos < order.size(); ++pos)
+            newPosition[order[pos]] = uint32_t(pos);
+        QModelIndexList after;
+        after.reserve(before.size());
+        for (const QModelIndex &old : before)
+            after.append(index(int(newPosition[size_t(old.row())]), old.column()));
+        changePersistentIndexList(before, after);
+    }
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
 QVariant ResultListModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
+    // A first click on a column sorts it from the smallest up.
+    if (orientation == Qt::Horizontal && role == Qt::InitialSortOrderRole)
+        return int(Qt::AscendingOrder);
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (section) {

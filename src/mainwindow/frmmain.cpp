@@ -88,6 +88,7 @@ void frmMain::loadWindow()
     for (FolderView *tree : flvList)
         startupWalk(*tree);
     connectEvents();
+    orderTabs();
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }

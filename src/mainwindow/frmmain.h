@@ -107,6 +107,7 @@ private:
     void createLists();
     void createStatusBar();
     void connectEvents();
+    void orderTabs();
     void loadWindow();
     void placeTwips(QWidget *widget, int left, int top, int width, int height);
     ResultLists resultLists();

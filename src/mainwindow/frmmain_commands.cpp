@@ -51,6 +51,10 @@ void frmMain::Ripristina()
         cpvTabStrip[i]->setEnabled(true);
     }
     cpvScansione->setEnabled(true);
+    // The keyboard focus on "Annulla" goes back to "Scansione", whose place
+    // it had taken.
+    if (cpvAnnulla->hasFocus())
+        cpvScansione->setFocus(Qt::TabFocusReason);
     cpvAnnulla->hide();
     cpvEsci->show();
     chkFile->setEnabled(true);

@@ -4,6 +4,7 @@
 #include "frmmain.h"
 
 #include "about/frminfo.h"
+#include "engine/treepath.h"
 #include "foldertree/folderview.h"
 #include "mainwindow/frmserv.h"
 #include "widgets/cpvbutton.h"
@@ -95,7 +96,11 @@ void frmMain::createLists()
         models[k]->setRowIcon(QIcon(imlIco.ListImages(QString::fromLatin1(iconKeyName(models[k]->list().smallIcon())))));
         placeTwips(lvFiles[k], lefts[k], 3480, widths[k], heights[k]);
         lvFiles[k]->setVisible(k < 2);
+        // A tooltip's full path needs the list's root, set by each scan.
+        connect(models[k], &QAbstractItemModel::modelReset, this,
+                [this, k] { models[k]->setPathBase(std::string(joinBase(state.m_sDirRadice[k]))); });
     }
+    ResultListModel::pair(*models[2], *models[3]);
 }
 
 void frmMain::createStatusBar()
@@ -116,6 +121,20 @@ void frmMain::createStatusBar()
         lblStBar[i]->setPalette(palette);
         placeTwips(lblStBar[i], lefts[i], 60, widths[i], 255);
     }
+}
+
+// Tab goes through the window as a newcomer reads it: the two trees and the
+// show-files box, the commands ("Annulla" right after "Scansione", whose
+// place it takes while a scan runs), the tabs, each tab's lists with their
+// copy buttons between them, then the title-bar buttons.
+void frmMain::orderTabs()
+{
+    QWidget *const chain[] = {flvList[0], flvList[1], chkFile, cpvScansione, cpvAnnulla, cpvInfo, cpvEsci,
+                              cpvTabStrip[0], cpvTabStrip[1], lvFiles[0], cpvCopia[0], cpvCopia[1], lvFiles[1],
+                              lvFiles[2], cpvCopia[2], cpvCopia[3], lvFiles[3], cpvMinimizza, cpvMassimizza,
+                              cpvChiudi};
+    for (size_t i = 1; i < std::size(chain); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
 }
 
 void frmMain::connectEvents()

@@ -32,6 +32,10 @@ constexpr qint64 kYieldInterval = 10;       // ms
 
 void frmMain::enterScanningState()
 {
+    // "Annulla" comes up first, so that the keyboard focus leaving the
+    // disabled "Scansione" lands on it.
+    cpvAnnulla->show();
+    cpvEsci->hide();
     lblStBar[1]->hide();
     chkFile->setEnabled(false);
     cpvScansione->setEnabled(false);
@@ -45,8 +49,6 @@ void frmMain::enterScanningState()
         lvFiles[i]->hide();
         lvFiles[i + 2]->hide();
     }
-    cpvAnnulla->show();
-    cpvEsci->hide();
 }
 
 void frmMain::cpvScansione_Click()

@@ -94,6 +94,14 @@ ButtonLayout layoutButton(const QRect &face, const QSize &picture, const QSize &
     return layout;
 }
 
+int captionRoom(const QRect &face, const QSize &picture, int picturetab)
+{
+    const int inner = face.width() - 2 * kButtonMargin;
+    if (!isRow(sideOf(picturetab)) || picture.isEmpty())
+        return inner;
+    return inner - picture.width() - kButtonGap;
+}
+
 QSize buttonContentSize(const QSize &picture, const QSize &caption, int picturetab)
 {
     const Side side = sideOf(picturetab);

@@ -27,6 +27,11 @@ inline constexpr int kButtonMargin = 4;
 ButtonLayout layoutButton(const QRect &face, const QSize &picture, const QSize &caption,
                           int picturetab, int captionalign);
 
+// The width the caption may take in face without touching its margins:
+// beside a picture what the picture and the gap leave, above or below one
+// the whole inner width.
+int captionRoom(const QRect &face, const QSize &picture, int picturetab);
+
 // The smallest face that holds picture and caption with margins.
 QSize buttonContentSize(const QSize &picture, const QSize &caption, int picturetab);
 

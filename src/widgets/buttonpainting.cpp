@@ -1,5 +1,7 @@
 #include "buttonpainting.h"
 
+#include "looks.h"
+
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -40,6 +42,18 @@ void paintButtonFace(QPainter &painter, const QRectF &rect, const QColor &color,
         painter.setBrush(Qt::NoBrush);
         painter.drawRoundedRect(rect.adjusted(1, 1, -1, -1), radius - 1, radius - 1);
     }
+    painter.restore();
+}
+
+void paintFocusTint(QPainter &painter, const QRect &rect)
+{
+    QColor tint = kActiveFace;
+    tint.setAlpha(150);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(tint);
+    painter.drawRoundedRect(QRectF(rect), 3, 3);
     painter.restore();
 }
 

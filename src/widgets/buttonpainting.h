@@ -18,6 +18,10 @@ struct FaceState {
 // from above when down, washed out towards grey when disabled.
 void paintButtonFace(QPainter &painter, const QRectF &rect, const QColor &color, FaceState state);
 
+// The active face colour laid over rect, half see-through: the focus of a
+// button that draws only its picture.
+void paintFocusTint(QPainter &painter, const QRect &rect);
+
 // The picture without colour and lightened, with its transparency kept.
 QPixmap greyedPicture(const QPixmap &picture);
 

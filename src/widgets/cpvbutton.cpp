@@ -2,10 +2,11 @@
 
 #include "buttonlayout.h"
 #include "buttonpainting.h"
-#include "widgets/looks.h"
+#include "looks.h"
 
 #include <QEnterEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -18,7 +19,7 @@ cpvButton::cpvButton(QWidget *parent)
     font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans")});
     font.setPointSizeF(8.25);
     setFont(font);
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void cpvButton::setCaption(const QString &caption)
@@ -85,7 +86,16 @@ void cpvButton::setFlat(bool flat)
 QFont cpvButton::captionFont() const
 {
     QFont f = font();
-    f.setBold(fontBold_);
+    f.setBold(fontBold_ || showsFocus());
+    f.setUnderline(showsFocus());
+    if (!f.bold() || caption_.isEmpty())
+        return f;
+    const int room = captionRoom(rect(), picture_.deviceIndependentSize().toSize(), picturetab_);
+    for (const int stretch : {QFont::SemiCondensed, QFont::Condensed}) {
+        if (QFontMetrics(f).horizontalAdvance(caption_) <= room)
+            break;
+        f.setStretch(stretch);
+    }
     return f;
 }
 
@@ -114,12 +124,15 @@ void cpvButton::paintEvent(QPaintEvent *)
     if (!flat_)
         paintFace(painter);
     paintContent(painter);
+    // A flat button's picture fills it: the focus tints it green.
+    if (flat_ && showsFocus())
+        paintFocusTint(painter, rect());
 }
 
 void cpvButton::paintFace(QPainter &painter) const
 {
-    paintButtonFace(painter, QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), buttoncolor_,
-                    {isDown(), isEnabled()});
+    paintButtonFace(painter, QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5),
+                    showsFocus() ? kActiveFace : buttoncolor_, {isDown(), isEnabled()});
 }
 
 void cpvButton::paintContent(QPainter &painter) const
@@ -132,7 +145,7 @@ void cpvButton::paintContent(QPainter &painter) const
         painter.drawPixmap(layout.picture, isEnabled() ? picture_ : greyPicture_);
     if (!layout.caption.isNull()) {
         painter.setFont(captionFont());
-        painter.setPen(isEnabled() ? fontcolor_ : disabledCaptionColor());
+        painter.setPen(!isEnabled() ? disabledCaptionColor() : showsFocus() ? QColor(Qt::white) : fontcolor_);
         painter.drawText(layout.caption, Qt::AlignCenter | Qt::TextSingleLine, caption_);
     }
 }
@@ -149,6 +162,11 @@ void cpvButton::enterEvent(QEnterEvent *event)
 void cpvButton::leaveEvent(QEvent *event)
 {
     QWidget::leaveEvent(event);
+    endVisit();
+}
+
+void cpvButton::endVisit()
+{
     if (!entryReported_)
         return;
     entryReported_ = false;
@@ -192,12 +210,71 @@ void cpvButton::setPressInside(bool inside)
     update();
 }
 
+void cpvButton::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Space) {
+        if (!event->isAutoRepeat()) {
+            keyDown_ = true;
+            update();
+        }
+        return;
+    }
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (!event->isAutoRepeat())
+            emit clicked();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void cpvButton::keyReleaseEvent(QKeyEvent *event)
+{
+    if (event->key() != Qt::Key_Space || event->isAutoRepeat()) {
+        QWidget::keyReleaseEvent(event);
+        return;
+    }
+    const bool wasDown = keyDown_;
+    keyDown_ = false;
+    update();
+    if (wasDown && isEnabled())
+        emit clicked();
+}
+
+void cpvButton::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    updateGeometry();
+    update();
+}
+
+void cpvButton::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    keyDown_ = false;
+    updateGeometry();
+    update();
+}
+
+void cpvButton::releaseAll()
+{
+    pressed_ = false;
+    pressInside_ = false;
+    keyDown_ = false;
+}
+
+// A disabled button drops the look its entry set; enabled again under the
+// pointer, it reports the entry again.
 void cpvButton::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::EnabledChange && !isEnabled()) {
-        pressed_ = false;
-        pressInside_ = false;
+    if (event->type() == QEvent::EnabledChange) {
+        if (!isEnabled()) {
+            releaseAll();
+            endVisit();
+        } else if (underMouse() && isVisible() && !entryReported_) {
+            entryReported_ = true;
+            emit mouseEntered();
+        }
     }
     if (event->type() == QEvent::EnabledChange || event->type() == QEvent::FontChange)
         update();
@@ -208,12 +285,8 @@ void cpvButton::changeEvent(QEvent *event)
 void cpvButton::hideEvent(QHideEvent *event)
 {
     QWidget::hideEvent(event);
-    pressed_ = false;
-    pressInside_ = false;
-    if (!entryReported_)
-        return;
-    entryReported_ = false;
-    emit mouseLeft();
+    releaseAll();
+    endVisit();
 }
 
 } // namespace tandara

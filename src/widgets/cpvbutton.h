@@ -3,11 +3,21 @@
 // picture and a caption. The main window's looks (idle, hover, active tab)
 // are made by changing its face colour, caption colour and caption weight.
 //
-// The button never takes keyboard focus, so no focus mark is ever drawn.
+// Tab reaches every enabled button (a click gives no focus); Space (on
+// release) and Enter press it. No focus rectangle is drawn: a button with
+// keyboard focus shows the active look (green face, white bold caption,
+// here underlined, so that the focus also shows on a tab that is the
+// active one; a flat button's picture is tinted green) for as long as it
+// has it.
+//
 // mouseEntered is reported only while the button is enabled; once it has
-// been reported, mouseLeft follows when the pointer leaves, whatever the
-// button's state by then (also when the button is hidden under the
-// pointer), so a look set on entering can always be undone.
+// been reported, mouseLeft follows when the pointer leaves, when the
+// button is disabled or hidden, whichever comes first, so a look set on
+// entering never outlasts the button's use. A button enabled again under
+// the pointer reports the entry again.
+//
+// A caption set bold that would not fit beside the picture narrows to a
+// condensed cut rather than touch the face's edge.
 
 #include <QColor>
 #include <QPixmap>
@@ -48,8 +58,11 @@ public:
     bool flat() const { return flat_; }
     void setFlat(bool flat);
 
-    // True while the left button is held down with the pointer inside.
-    bool isDown() const { return pressed_ && pressInside_; }
+    // True while the left button is held down with the pointer inside, or
+    // Space is held down.
+    bool isDown() const { return (pressed_ && pressInside_) || keyDown_; }
+    // True while the button shows the keyboard focus.
+    bool showsFocus() const { return hasFocus() && isEnabled(); }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -66,6 +79,10 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     void changeEvent(QEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 
@@ -75,6 +92,8 @@ private:
     void paintFace(QPainter &painter) const;
     void paintContent(QPainter &painter) const;
     void setPressInside(bool inside);
+    void releaseAll();
+    void endVisit();
 
     QString caption_;
     QPixmap picture_;
@@ -88,6 +107,7 @@ private:
     bool pressed_ = false;
     bool pressInside_ = false;
     bool entryReported_ = false;
+    bool keyDown_ = false;
 };
 
 } // namespace tandara

@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QSignalBlocker>
 
 namespace tandara {
 
@@ -18,14 +19,19 @@ ResultListView::ResultListView(QWidget *parent) : QTableView(parent)
     setShowGrid(false);
     setWordWrap(false);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Rows are chosen whole: Tab moves on to the next control, not the
+    // next cell.
+    setTabKeyNavigation(false);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setIconSize(QSize(16, 16));
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     horizontalHeader()->setHighlightSections(false);
-    horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    // A click on a column header sorts by it, a second click the other way.
+    setSortingEnabled(true);
 }
 
 void ResultListView::setResultModel(ResultListModel *model)
@@ -36,10 +42,27 @@ void ResultListView::setResultModel(ResultListModel *model)
         setColumnWidth(column, kColumnWidths[column]);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &ResultListView::mirrorSelection);
+    // The header shows no selection (only rows are ever selected), yet it
+    // asks the view's selection whether each column is selected, row by
+    // row, at every paint: a million rows made each repaint after a sort
+    // take a second. It gets a selection of its own that stays empty.
+    horizontalHeader()->setSelectionModel(new QItemSelectionModel(model, horizontalHeader()));
     // A reset (a new scan, a cleared list) drops the view's selection
     // without a selectionChanged signal; the rows' flags go with it.
-    connect(model, &QAbstractItemModel::modelReset, this,
-            [this] { model_->list().setAllSelected(false); });
+    connect(model, &QAbstractItemModel::modelReset, this, [this] {
+        model_->list().setAllSelected(false);
+        showSortIndicator();
+    });
+    // The partner's sort reorders this list too, out of its own order.
+    connect(model, &QAbstractItemModel::layoutChanged, this, &ResultListView::showSortIndicator);
+}
+
+void ResultListView::showSortIndicator()
+{
+    // Blocked, so that moving the indicator does not sort again.
+    const QSignalBlocker quiet(horizontalHeader());
+    horizontalHeader()->setSortIndicator(model_->sortColumn(), model_->sortOrder());
+    horizontalHeader()->viewport()->update();
 }
 
 void ResultListView::mirrorSelection(const QItemSelection &selected, const QItemSelection &deselected)

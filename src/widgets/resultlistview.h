@@ -5,7 +5,9 @@
 // The selection is mirrored into the rows of the ResultList (a flag per
 // row), so asking whether a row is selected costs O(1) however the user
 // made the selection. A right press on a row outside the selection selects
-// that row alone; on blank space it clears the selection.
+// that row alone; on blank space it clears the selection. A click on a
+// column header sorts the list by that column (see ResultListModel::sort);
+// the header shows the sort the rows are in.
 
 #include "lists/resultlistmodel.h"
 
@@ -36,6 +38,7 @@ protected:
 
 private:
     void mirrorSelection(const QItemSelection &selected, const QItemSelection &deselected);
+    void showSortIndicator();
 
     ResultListModel *model_ = nullptr;
 };

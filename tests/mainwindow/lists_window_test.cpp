@@ -15,16 +15,6 @@ namespace {
 
 const int64_t T = 1700000000;
 
-bool activeLook(const cpvButton *b)
-{
-    return b->fontBold() && b->buttoncolor() == QColor(21, 183, 73) && b->fontcolor() == QColor(Qt::white);
-}
-
-bool idleLook(const cpvButton *b)
-{
-    return !b->fontBold() && b->buttoncolor() == QColor(200, 213, 255) && b->fontcolor() == QColor(Qt::black);
-}
-
 TEST_F(MainWindowTest, TabsShowTheirListsAndEnableExactlyTheCopyButtonsWithRows)
 {
     // Rows in lists 0, 2 and 3 only.

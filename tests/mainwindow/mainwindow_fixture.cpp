@@ -3,9 +3,22 @@
 #include "foldertree/folderview.h"
 #include "foldertree/folderwalk.h"
 
+#include "widgets/cpvbutton.h"
+
 #include <QApplication>
+#include <QTest>
 
 namespace tandara::test {
+
+bool activeLook(const cpvButton *b)
+{
+    return b->fontBold() && b->buttoncolor() == QColor(21, 183, 73) && b->fontcolor() == QColor(Qt::white);
+}
+
+bool idleLook(const cpvButton *b)
+{
+    return !b->fontBold() && b->buttoncolor() == QColor(200, 213, 255) && b->fontcolor() == QColor(Qt::black);
+}
 
 MsgAnswer RecordingMessages::show(QWidget *, const MessageRequest &request)
 {
@@ -62,6 +75,12 @@ std::vector<std::string> MainWindowTest::names(int k) const
     for (size_t pos = 0; pos < list.count(); ++pos)
         out.emplace_back(list.row(pos).name);
     return out;
+}
+
+void MainWindowTest::activate()
+{
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
 }
 
 } // namespace tandara::test

@@ -4,8 +4,10 @@
 #include <QApplication>
 #include <QEnterEvent>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QSignalSpy>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using tandara::cpvButton;
@@ -171,6 +173,84 @@ TEST_F(ButtonTest, LooksFollowColoursPressFlatnessAndEnabling)
     button.setEnabled(false);
     const QImage greyed = button.grab().toImage();
     EXPECT_EQ(countPixels(greyed, [](QColor c) { return c.red() > c.blue() + 20; }), 0);
+}
+
+} // namespace
+
+namespace {
+
+QImage keyed(cpvButton &button, int key, QEvent::Type type, bool autoRepeat = false)
+{
+    QKeyEvent event(type, key, Qt::NoModifier, QString(), autoRepeat);
+    QApplication::sendEvent(&button, &event);
+    return button.grab().toImage();
+}
+
+bool isGreen(QColor c) { return c.green() > 140 && c.red() < 110 && c.blue() < 130; }
+bool greenish(QColor c) { return c.green() > c.red() + 60 && c.green() > c.blue() + 40; }
+
+TEST_F(ButtonTest, TabReachesItSpaceAndEnterPressItAndTheFocusShowsTheActiveLook)
+{
+    EXPECT_EQ(button.focusPolicy(), Qt::TabFocus) << "a click gives no focus";
+    button.setCaption(QStringLiteral("Esci"));
+    button.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&button));
+    button.clearFocus();
+    EXPECT_EQ(countPixels(button.grab().toImage(), greenish), 0);
+    button.setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(button.showsFocus());
+    EXPECT_GT(countPixels(button.grab().toImage(), isGreen), 1500) << "green face, as under the pointer";
+    EXPECT_EQ(button.buttoncolor(), QColor(200, 213, 255)) << "the owner's colours are left alone";
+
+    keyed(button, Qt::Key_Space, QEvent::KeyPress);
+    EXPECT_TRUE(button.isDown());
+    keyed(button, Qt::Key_Space, QEvent::KeyRelease, true);
+    keyed(button, Qt::Key_Space, QEvent::KeyPress, true);
+    EXPECT_EQ(clicks.count(), 0) << "Space clicks on release, auto-repeat does nothing";
+    keyed(button, Qt::Key_Space, QEvent::KeyRelease);
+    EXPECT_EQ(clicks.count(), 1);
+    EXPECT_FALSE(button.isDown());
+    keyed(button, Qt::Key_Return, QEvent::KeyPress);
+    keyed(button, Qt::Key_Enter, QEvent::KeyPress);
+    keyed(button, Qt::Key_Enter, QEvent::KeyPress, true);
+    EXPECT_EQ(clicks.count(), 3);
+
+    button.setFlat(true);
+    EXPECT_GT(countPixels(button.grab().toImage(), greenish), 1500) << "a flat button is tinted green";
+    button.clearFocus();
+    EXPECT_EQ(countPixels(button.grab().toImage(), greenish), 0);
+}
+
+TEST_F(ButtonTest, DisablingEndsTheVisitAndEnablingUnderThePointerStartsOne)
+{
+    enter(&button);
+    button.setEnabled(false);
+    EXPECT_EQ(left.count(), 1) << "the look set on entering goes with the button's use";
+    button.setAttribute(Qt::WA_UnderMouse);
+    button.setEnabled(true);
+    EXPECT_EQ(entered.count(), 2);
+    leave(&button);
+    EXPECT_EQ(left.count(), 2);
+}
+
+TEST_F(ButtonTest, ABoldCaptionBesideThePictureKeepsClearOfTheEdge)
+{
+    // The main window's "Scansione": 89 x 33 pixels, a 24-pixel picture.
+    button.resize(89, 33);
+    QPixmap picture(24, 24);
+    picture.fill(Qt::transparent);
+    button.setPicture(picture);
+    button.setCaption(QStringLiteral("Scansione"));
+    button.setFontcolor(QColor(255, 0, 0));
+    button.setFontBold(true);
+    const QImage image = button.grab().toImage();
+    int rightmost = -1;
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = 0; y < image.height(); ++y)
+            if (isRed(image.pixelColor(x, y)))
+                rightmost = std::max(rightmost, x);
+    ASSERT_GE(rightmost, 0);
+    EXPECT_LT(rightmost, image.width() - 4) << "the caption stays inside the face's margin";
 }
 
 } // namespace
