@@ -13,6 +13,7 @@
 #include "widgets/resources.h"
 #include "widgets/twips.h"
 #include "widgets/windowshape.h"
+#include "widgets/windowsystem.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -35,7 +36,7 @@ static void initAboutResources()
 
 namespace tandara {
 
-frmInfo *frmInfo::showInfo()
+frmInfo *frmInfo::showInfo(QWidget *owner)
 {
     static QPointer<frmInfo> open;
     if (open && !open->m_bClosed) {
@@ -44,6 +45,7 @@ frmInfo *frmInfo::showInfo()
         return open;
     }
     open = new frmInfo;
+    tieToOwner(open, owner);
     open->show();
     return open;
 }

@@ -54,6 +54,11 @@ void frmMain::placeTwips(QWidget *widget, int left, int top, int width, int heig
     widget->setGeometry(twipsToPxX(left), twipsToPxY(top), twipsToPxX(width), twipsToPxY(height));
 }
 
+void frmMain::fixSize()
+{
+    setFixedSize(twipsToPxX(kClientWidth), twipsToPxY(kClientHeight));
+}
+
 ResultLists frmMain::resultLists()
 {
     return {&models[0]->list(), &models[1]->list(), &models[2]->list(), &models[3]->list()};
@@ -65,7 +70,7 @@ void frmMain::loadWindow()
 {
     serv = new frmServ(this);
     storeTwipsPerPixel();
-    resize(twipsToPxX(kClientWidth), twipsToPxY(kClientHeight));
+    fixSize();
     QPalette background = palette();
     background.setColor(QPalette::Window, kWindowBackground);
     setPalette(background);

@@ -42,6 +42,9 @@ public:
 
     // Window commands.
     void Ripristina();
+    // The window keeps its size (a window manager could otherwise shrink
+    // it over its controls), except maximised: then it takes the screen.
+    void maximise();
     void Annulla() override;
     bool cancelFlag() const override { return state.bAnnulla; }
     void MouseIn(cpvButton *cpv);
@@ -100,6 +103,7 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void createControls();
@@ -110,6 +114,7 @@ private:
     void orderTabs();
     void loadWindow();
     void placeTwips(QWidget *widget, int left, int top, int width, int height);
+    void fixSize();
     ResultLists resultLists();
     void enterScanningState();
     void setBusyPointer(bool busy);

@@ -1,5 +1,5 @@
-// The window's own commands: hover looks, the restore step, cancel and the
-// exit question.
+// The window's own commands: hover looks, maximising, the restore step,
+// cancel and the exit question.
 
 #include "frmmain.h"
 
@@ -28,6 +28,22 @@ void frmMain::MouseOut(cpvButton *cpv)
     cpv->setButtoncolor(kIdleFace);
     cpv->setFontcolor(Qt::black);
     cpv->setFontBold(false);
+}
+
+void frmMain::maximise()
+{
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    showMaximized();
+}
+
+// Back from maximised, the window's size is fixed again.
+void frmMain::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange
+        && !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        fixSize();
 }
 
 void frmMain::setBusyPointer(bool busy)

@@ -142,8 +142,8 @@ void frmMain::connectEvents()
     connect(cpvEsci, &cpvButton::clicked, this, &QWidget::close);
     connect(cpvChiudi, &cpvButton::clicked, this, &QWidget::close);
     connect(cpvMinimizza, &cpvButton::clicked, this, &QWidget::showMinimized);
-    connect(cpvMassimizza, &cpvButton::clicked, this, &QWidget::showMaximized);
-    connect(cpvInfo, &cpvButton::clicked, this, [] { frmInfo::showInfo(); });
+    connect(cpvMassimizza, &cpvButton::clicked, this, &frmMain::maximise);
+    connect(cpvInfo, &cpvButton::clicked, this, [this] { frmInfo::showInfo(this); });
     connect(cpvAnnulla, &cpvButton::clicked, this, &frmMain::Annulla);
     connect(cpvScansione, &cpvButton::clicked, this, &frmMain::cpvScansione_Click);
     for (int i = 0; i < 2; ++i)

@@ -15,6 +15,7 @@
 #include "widgets/cpvbutton.h"
 #include "widgets/imagelist.h"
 #include "widgets/messageseam.h"
+#include "widgets/windowsystem.h"
 
 #include <QCoreApplication>
 
@@ -43,6 +44,7 @@ frmAnimate &frmMain::openProgressDialog(const QString &caption, const QString &o
     if (!progressDialog()) {
         progress_ = new frmAnimate(*this, serv->picBarra(), imlIco.ListImages(QStringLiteral("Annulla")));
         progress_->move(geometry().center() - progress_->rect().center());
+        tieToOwner(progress_, this);
     }
     progress_->setCaption(caption);
     progress_->setOperation(operation);

@@ -3,11 +3,60 @@
 #include "picturebar.h"
 #include "twips.h"
 
+#include <QPaintEvent>
+#include <QPainter>
 #include <QWidget>
 #include <QWindow>
 #include <cmath>
 
 namespace tandara {
+
+namespace {
+
+// Lies over the whole window, masked to what is outside the shape, and
+// clears what the window and its other children painted there.
+class CornerEraser : public QWidget {
+public:
+    CornerEraser(QWidget *window, const QRegion &shape) : QWidget(window)
+    {
+        setObjectName(QStringLiteral("cornerEraser"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setGeometry(window->rect());
+        setMask(QRegion(window->rect()) - shape);
+        raise();
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.setCompositionMode(QPainter::CompositionMode_Clear);
+        painter.fillRect(rect(), Qt::transparent);
+    }
+};
+
+// A translucent window paints no background of its own, filled or not:
+// this paints the fill it asks for, ahead of its own painting.
+class BackgroundFill : public QObject {
+public:
+    explicit BackgroundFill(QWidget *window) : QObject(window), window_(window) { window->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == window_ && event->type() == QEvent::Paint && window_->autoFillBackground()) {
+            QPainter painter(window_);
+            painter.setClipRegion(static_cast<QPaintEvent *>(event)->region());
+            painter.fillRect(window_->rect(), window_->palette().brush(window_->backgroundRole()));
+        }
+        return false;
+    }
+
+private:
+    QWidget *window_;
+};
+
+} // namespace
 
 RoundEdges roundEdges(double widthTwips, double heightTwips, int twipsPerPixelX, int twipsPerPixelY)
 {
@@ -32,12 +81,18 @@ QRegion roundRectRegion(const RoundEdges &e, int cornerW, int cornerH)
     return region;
 }
 
-void Arrotonda(QWidget *frm, PictureBar *bar)
+void Arrotonda(QWidget *frm, PictureBar *bar, bool drawnShape)
 {
     const RoundEdges edges = roundEdges(double(frm->width()) * lTwipsPerPixelX,
                                         double(frm->height()) * lTwipsPerPixelY, lTwipsPerPixelX,
                                         lTwipsPerPixelY);
-    frm->setMask(roundRectRegion(edges, 58, 58));
+    const QRegion shape = roundRectRegion(edges, 58, 58);
+    frm->setMask(shape);
+    if (drawnShape) {
+        frm->setAttribute(Qt::WA_TranslucentBackground);
+        new BackgroundFill(frm);
+        new CornerEraser(frm, shape);
+    }
     if (!frm->windowTitle().isEmpty() && bar)
         bar->printText(frm->windowTitle() + QStringLiteral("          "));
 }

@@ -3,6 +3,8 @@
 // rounded outline with the caption printed into the drawn title bar, its
 // removal before closing, and moving the window by its title bar.
 
+#include "windowsystem.h"
+
 #include <QRegion>
 #include <Qt>
 
@@ -28,10 +30,15 @@ QRegion roundRectRegion(const RoundEdges &edges, int cornerW, int cornerH);
 
 // Gives frm its rounded shape (corner ellipses 58 x 58) from its present
 // size and, when its caption is not empty, prints the caption and ten
-// blanks into bar.
-void Arrotonda(QWidget *frm, PictureBar *bar);
+// blanks into bar. The shape is frm's mask; where the window system does
+// not cut a window to its mask (native Wayland, see windowsystem.h), the
+// shape is drawn as well: frm becomes translucent and a child lying over
+// all the others clears every pixel outside the shape. frm must not have
+// been shown yet.
+void Arrotonda(QWidget *frm, PictureBar *bar, bool drawnShape = onNativeWayland());
 
-// Takes the shape off again (before closing).
+// Takes the mask off again (before closing); a drawn shape stays until
+// the window goes.
 void TogliContorno(QWidget *frm);
 
 // Starts moving frm with the mouse for a left press; other buttons do

@@ -46,7 +46,8 @@ frmAnimate::frmAnimate(ProgressOwner &owner, const QPixmap &barPicture, const QP
 
     m_Anim = std::make_unique<CAnimate>();
     storeTwipsPerPixel();
-    resize(twipsToPxX(kWidth), twipsToPxY(kHeight));
+    // Fixed: a window manager may not shrink it over its controls.
+    setFixedSize(twipsToPxX(kWidth), twipsToPxY(kHeight));
     createControls(cancelPicture);
     // The picture overhangs each end of the bar by 150 twips.
     const QRect target(-twipsToPxX(150), 0, twipsToPxX(kWidth + 300), twipsToPxY(kBarHeight));
@@ -54,8 +55,6 @@ frmAnimate::frmAnimate(ProgressOwner &owner, const QPixmap &barPicture, const QP
     picBarra[1]->paintPicture(barPicture, target);
     Arrotonda(this, picBarra[0]);
     startClip();
-    show();
-    update();
 }
 
 frmAnimate::~frmAnimate() = default;

@@ -36,7 +36,9 @@ class frmAnimate : public QWidget {
     Q_OBJECT
 public:
     // Builds and loads the dialog: clip lIdAnimazione, the shared title-bar
-    // picture in both bars, cancelPicture on the "Annulla" button.
+    // picture in both bars, cancelPicture on the "Annulla" button. The
+    // dialog is not shown yet, so that it can be placed first: a window
+    // manager may ignore, or show, a move made after the first show.
     frmAnimate(ProgressOwner &owner, const QPixmap &barPicture, const QPixmap &cancelPicture);
     ~frmAnimate() override;
 
