@@ -8,7 +8,7 @@
 namespace tandara {
 namespace {
 
-unsigned char folded(char c)
+unsigned char foldedByte(char c)
 {
     const auto u = static_cast<unsigned char>(c);
     return u >= 'A' && u <= 'Z' ? u + ('a' - 'A') : u;
@@ -70,8 +70,8 @@ int compareFolded(std::string_view a, std::string_view b)
 {
     const size_t common = std::min(a.size(), b.size());
     for (size_t i = 0; i < common; ++i) {
-        const unsigned char x = folded(a[i]);
-        const unsigned char y = folded(b[i]);
+        const unsigned char x = foldedByte(a[i]);
+        const unsigned char y = foldedByte(b[i]);
         if (x != y)
             return x < y ? -1 : 1;
     }
@@ -83,9 +83,19 @@ std::vector<uint32_t> sortOrder(const ResultList &list, SortKey key, bool descen
     const auto less = [](const auto &a, const auto &b) { return a < b; };
     switch (key) {
     case SortKey::Name: {
-        const auto names = gather<std::string_view>(list, [&](size_t pos) { return list.row(pos).name; });
-        return orderByKeys(names, [](std::string_view a, std::string_view b) { return compareFolded(a, b) < 0; },
-                           descending);
+        // The names folded once into one buffer compare as plain bytes.
+        std::string folded;
+        std::vector<std::pair<size_t, size_t>> spans;
+        spans.reserve(list.count());
+        for (size_t pos = 0; pos < list.count(); ++pos) {
+            const std::string_view name = list.row(pos).name;
+            spans.emplace_back(folded.size(), name.size());
+            for (const char c : name)
+                folded.push_back(char(foldedByte(c)));
+        }
+        const auto names = gather<std::string_view>(
+            list, [&](size_t pos) { return std::string_view(folded).substr(spans[pos].first, spans[pos].second); });
+        return orderByKeys(names, less, descending);
     }
     case SortKey::Folder: {
         const std::vector<uint32_t> rank = folderRanks(list);

@@ -8,8 +8,9 @@
 // locale-aware comparison of a million rows would take seconds); sizes and
 // times compare as numbers, a row without a time before every time.
 //
-// Cost: O(n log n) comparisons on keys gathered once into one array; a
-// million rows sort in about a fifth of a second (see the README).
+// Cost: O(n log n) comparisons on keys gathered once into one array (the
+// names folded once into one buffer); a million rows sort in 0.1 s by a
+// number, 0.25 s by name (see the README's window benchmark).
 
 #include "resultlist.h"
 

@@ -6,7 +6,6 @@
 
 #include <QAbstractItemModelTester>
 #include <QDateTime>
-#include <QFile>
 #include <QFont>
 #include <QLocale>
 #include <gtest/gtest.h>
@@ -140,21 +139,11 @@ TEST_F(PairTest, TooltipsGiveThePathAndBothSidesAndTheNewerTimeIsBold)
     EXPECT_FALSE(bold(origin, 1, ResultListModel::Nome)) << "only the time is bold";
     EXPECT_FALSE(bold(origin, 0, ResultListModel::Modificato)) << "equal times: neither side is newer";
     EXPECT_FALSE(origin.index(0, 0).data(Qt::ToolTipRole).toString().contains("più recente"));
+    origin.appendRow(ResultRow{"w", "/", 1, std::nullopt, false});
     destination.list().append("w", "/", 1, T + 9, false);
-    EXPECT_FALSE(bold(destination, 3, ResultListModel::Modificato)) << "a row without a partner";
-}
-
-TEST(RowTips, ASingleListShowsTheFullPathAndTheNewerSideNeedsBothTimes)
-{
-    ResultListModel model(IconKey::NuovoD);
-    model.setPathBase("/mnt/copia");
-    model.appendRow(ResultRow{"\xe9t\xe9.txt", "/Foto/2003/", 1, T, false});
-    EXPECT_EQ(model.index(0, 2).data(Qt::ToolTipRole).toString(),
-              QFile::decodeName("/mnt/copia/Foto/2003/\xe9t\xe9.txt"));
-    EXPECT_EQ(newerSide(ResultRow{"a", "/", 1, T, false}, ResultRow{"a", "/", 1, std::nullopt, false}),
-              std::nullopt);
-    EXPECT_EQ(newerSide(ResultRow{"a", "/", 1, T, false}, ResultRow{"a", "/", 1, T + 1, false}),
-              PairSide::Destination);
+    EXPECT_FALSE(bold(destination, 3, ResultListModel::Modificato)) << "without both times neither side is newer";
+    destination.list().append("v", "/", 1, T + 9, false);
+    EXPECT_FALSE(bold(destination, 4, ResultListModel::Modificato)) << "a row without a partner";
 }
 
 } // namespace
