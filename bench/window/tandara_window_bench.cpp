@@ -3,8 +3,9 @@
 //
 // The main window under measurement: the scan of two trees started from the
 // window (lists hidden while it runs, shown after), then a list of ROWS
-// rows (default 1,000,000) shown, selected whole, scrolled to its end and
-// asked for every row's selection, as the copy and delete passes do.
+// rows (default 1,000,000) shown, selected whole, scrolled to its end,
+// asked for every row's selection, as the copy and delete passes do, and
+// sorted by each column through its header, with every row selected.
 //
 // With --ops (DEST empty): the scan, then every row of list 0 copied from
 // the window ("Copia"), then a scan of an empty folder against DEST and
@@ -13,12 +14,12 @@
 // the window went without being served.
 // Run it under xvfb-run or with QT_QPA_PLATFORM=offscreen.
 
+#include "foldertree/folderview.h"
+#include "foldertree/folderwalk.h"
 #include "gapmeter.h"
-#include "lists/resultlistview.h"
-#include "mainwindow/controls/folderwalk.h"
-#include "mainwindow/controls/folderview.h"
 #include "mainwindow/frmmain.h"
-#include "mainwindow/messageseam.h"
+#include "widgets/messageseam.h"
+#include "widgets/resultlistview.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -108,6 +109,24 @@ void fileOperations(frmMain &window, const char *origin, const char *dest, const
     setMessageSeam(nullptr);
 }
 
+// Each header clicked once (from the smallest up), then "Nome" again (the
+// other way).
+void sortByEachColumn(ResultListView &view)
+{
+    QElapsedTimer timer;
+    timer.start();
+    const char *what[] = {"sort by name", "sort by folder", "sort by size", "sort by time"};
+    for (int column = 0; column < ResultListModel::ColumnCount; ++column) {
+        view.sortByColumn(column, Qt::AscendingOrder);
+        QApplication::processEvents();
+        report(what[column], timer);
+    }
+    view.sortByColumn(0, Qt::DescendingOrder);
+    QApplication::processEvents();
+    report("sort by name, the other way", timer);
+    std::printf("  %zu rows still selected\n", view.resultModel()->list().selectedCount());
+}
+
 void bigList(frmMain &window, long rows)
 {
     QElapsedTimer timer;
@@ -115,7 +134,8 @@ void bigList(frmMain &window, long rows)
     ResultListModel &model = *window.models[0];
     model.beginBulkChange();
     for (long i = 0; i < rows; ++i)
-        model.list().append("file" + std::to_string(i) + ".dat", "/g" + std::to_string(i / 1000) + "/", i, 1700000000 + i, true);
+        model.list().append("file" + std::to_string(i) + ".dat", "/g" + std::to_string(i / 1000) + "/",
+                            i * 7919 % 1000003, 1700000000 + i * 104729 % 100000000, true);
     model.endBulkChange();
     window.cpvTabStrip_Click(0);
     QApplication::processEvents();
@@ -133,6 +153,8 @@ void bigList(frmMain &window, long rows)
         selected += model.list().isSelected(size_t(i - 1));
     report("ask every row's selection", timer);
     std::printf("  %zu rows selected\n", selected);
+    sortByEachColumn(view);
+    timer.restart();
     window.PulisciListview();
     QApplication::processEvents();
     report("clear the lists", timer);

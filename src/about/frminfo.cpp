@@ -7,12 +7,13 @@
 #include "slideview.h"
 #include "textpicture.h"
 
-#include "mainwindow/contorno.h"
-#include "mainwindow/controls/programicon.h"
-#include "mainwindow/controls/resources.h"
-#include "mainwindow/looks.h"
-#include "mainwindow/picturebar.h"
-#include "mainwindow/routglobal.h"
+#include "widgets/looks.h"
+#include "widgets/picturebar.h"
+#include "widgets/programicon.h"
+#include "widgets/resources.h"
+#include "widgets/twips.h"
+#include "widgets/windowshape.h"
+#include "widgets/windowsystem.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -35,7 +36,7 @@ static void initAboutResources()
 
 namespace tandara {
 
-frmInfo *frmInfo::showInfo()
+frmInfo *frmInfo::showInfo(QWidget *owner)
 {
     static QPointer<frmInfo> open;
     if (open && !open->m_bClosed) {
@@ -44,6 +45,7 @@ frmInfo *frmInfo::showInfo()
         return open;
     }
     open = new frmInfo;
+    tieToOwner(open, owner);
     open->show();
     return open;
 }
@@ -93,7 +95,7 @@ void frmInfo::paintBars()
 {
     // The shared title-bar picture, 150 twips over each end of the bar.
     // Without it the bars show their background colour.
-    initControlResources();
+    initWidgetResources();
     const QPixmap barra(QString::fromLatin1(res::kBarra));
     if (barra.isNull())
         return;

@@ -4,7 +4,7 @@
 // without end, pausing at each paragraph. A click on a link opens it and
 // closes the window; a click almost anywhere else just closes it.
 //
-// The window is frameless, modeless and has no owner. It deletes itself
+// The window is frameless, modeless and has no owner widget. It deletes itself
 // when closed; it is a top-level widget named "frmInfo", so the program's
 // exit sequence closes it with the other top-level windows.
 
@@ -31,8 +31,9 @@ class frmInfo : public QWidget {
     Q_OBJECT
 public:
     // Opens the About window, or only brings it to the front when it is
-    // already open (its scroll goes on where it was).
-    static frmInfo *showInfo();
+    // already open (its scroll goes on where it was). On native Wayland
+    // owner's window becomes its transient parent.
+    static frmInfo *showInfo(QWidget *owner = nullptr);
 
     // The font of the scrolling text: Arial's stand-in, bold, at the size
     // that gives the 16 px text height the pause positions are laid out

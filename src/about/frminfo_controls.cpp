@@ -4,9 +4,9 @@
 #include "infotext.h"
 #include "slideview.h"
 
-#include "mainwindow/looks.h"
-#include "mainwindow/picturebar.h"
-#include "mainwindow/routglobal.h"
+#include "widgets/looks.h"
+#include "widgets/picturebar.h"
+#include "widgets/twips.h"
 
 #include <QCursor>
 #include <QFrame>

@@ -99,6 +99,16 @@ void ResultList::removeSlot(size_t slot)
     }
 }
 
+void ResultList::reorder(const std::vector<uint32_t> &order)
+{
+    compact();
+    std::vector<Slot> next;
+    next.reserve(order.size());
+    for (const uint32_t pos : order)
+        next.push_back(slots_[pos]);
+    slots_.swap(next);
+}
+
 void ResultList::setAllSelected(bool on)
 {
     for (Slot &s : slots_)

@@ -15,7 +15,7 @@
 //    position is used. Slots are only meaningful until then.
 //
 // Cost: append is amortised O(1); count() is O(1); a positional access after
-// slot removals costs one O(n) compaction, then O(1).
+// slot removals costs one O(n) compaction, then O(1); reorder() is O(n).
 
 #include <cstdint>
 #include <optional>
@@ -56,11 +56,18 @@ public:
     // Positional access, 0-based.
     ResultRow row(size_t pos) const { return rowOfSlot(slotOf(pos)); }
     std::string tag(size_t pos) const; // relative key, empty when the row has no tag
+    // The id of the row's folder, for folderText().
+    uint32_t folderId(size_t pos) const { return slots_[slotOf(pos)].folderId; }
     void removeAt(size_t pos);
     bool isSelected(size_t pos) const { return slots_[slotOf(pos)].selected; }
     void setSelected(size_t pos, bool on) { slots_[slotOf(pos)].selected = on; }
     void setAllSelected(bool on);
     size_t selectedCount() const;
+
+    // Puts the rows in a new order: the row at position order[i] moves to
+    // position i, with its selection. order is a permutation of the
+    // positions 0 .. count() - 1.
+    void reorder(const std::vector<uint32_t> &order);
 
     // The first row in list order whose tag equals key; a linear search,
     // meant for single look-ups (the scan keeps its own index).
@@ -71,6 +78,9 @@ public:
     bool slotAlive(size_t slot) const { return !slots_[slot].dead; }
     ResultRow rowOfSlot(size_t slot) const;
     uint32_t folderIdOfSlot(size_t slot) const { return slots_[slot].folderId; }
+    // The relative folders by id; one folder text may stand under several ids.
+    size_t folderCount() const { return folders_.size(); }
+    std::string_view folderText(uint32_t id) const { return folders_[id]; }
     void removeSlot(size_t slot);
 
 private:

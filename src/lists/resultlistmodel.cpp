@@ -2,11 +2,21 @@
 
 #include "texts.h"
 
+#include <QFont>
+
 namespace tandara {
 
 ResultListModel::ResultListModel(IconKey icon, QObject *parent)
     : QAbstractTableModel(parent), list_(icon)
 {
+}
+
+void ResultListModel::pair(ResultListModel &origin, ResultListModel &destination)
+{
+    origin.partner_ = &destination;
+    origin.side_ = PairSide::Origin;
+    destination.partner_ = &origin;
+    destination.side_ = PairSide::Destination;
 }
 
 void ResultListModel::appendRow(const ResultRow &row)
@@ -28,6 +38,7 @@ void ResultListModel::clear()
 {
     beginResetModel();
     list_.clear();
+    sortColumn_ = -1;
     endResetModel();
 }
 
@@ -40,6 +51,7 @@ void ResultListModel::beginBulkChange()
 void ResultListModel::endBulkChange()
 {
     bulk_ = false;
+    sortColumn_ = -1;
     endResetModel();
 }
 
@@ -78,12 +90,51 @@ QVariant ResultListModel::data(const QModelIndex &index, int role) const
         return {};
     case IconKeyRole:
         return QString::fromLatin1(iconKeyName(list_.smallIcon()));
+    case Qt::ToolTipRole:
+        return toolTip(pos);
+    case Qt::FontRole:
+        if (index.column() == Modificato && newerThanPartner(pos)) {
+            QFont bold;
+            bold.setBold(true);
+            return bold;
+        }
+        return {};
     }
     return {};
 }
 
+std::optional<ResultRow> ResultListModel::partnerRow(size_t pos) const
+{
+    if (!partner_ || partner_->bulk_ || pos >= partner_->list_.count())
+        return std::nullopt;
+    return partner_->list_.row(pos);
+}
+
+QVariant ResultListModel::toolTip(size_t pos) const
+{
+    const ResultRow own = list_.row(pos);
+    const std::optional<ResultRow> other = partnerRow(pos);
+    if (!other)
+        return fullPathText(pathBase_, own);
+    const bool origin = side_ == PairSide::Origin;
+    return pairTip(pathBase_, side_, origin ? own : *other, origin ? *other : own);
+}
+
+bool ResultListModel::newerThanPartner(size_t pos) const
+{
+    const std::optional<ResultRow> other = partnerRow(pos);
+    if (!other)
+        return false;
+    const ResultRow own = list_.row(pos);
+    const bool origin = side_ == PairSide::Origin;
+    return newerSide(origin ? own : *other, origin ? *other : own) == side_;
+}
+
 QVariant ResultListModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
+    // A first click on a column sorts it from the smallest up.
+    if (orientation == Qt::Horizontal && role == Qt::InitialSortOrderRole)
+        return int(Qt::AscendingOrder);
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (section) {

@@ -1,18 +1,17 @@
 #include "frmmain.h"
 
 #include "fileops/fileworker.h"
-
-#include "mainwindow/contorno.h"
-#include "mainwindow/controls/cpvbutton.h"
-#include "mainwindow/controls/folderview.h"
-#include "mainwindow/controls/folderwalk.h"
-#include "mainwindow/controls/frmserv.h"
-#include "mainwindow/controls/imagelist.h"
-#include "mainwindow/controls/programicon.h"
-#include "mainwindow/looks.h"
-#include "mainwindow/picturebar.h"
-#include "mainwindow/routglobal.h"
-#include "lists/resultlistview.h"
+#include "foldertree/folderview.h"
+#include "foldertree/folderwalk.h"
+#include "mainwindow/frmserv.h"
+#include "widgets/cpvbutton.h"
+#include "widgets/imagelist.h"
+#include "widgets/looks.h"
+#include "widgets/picturebar.h"
+#include "widgets/programicon.h"
+#include "widgets/resultlistview.h"
+#include "widgets/twips.h"
+#include "widgets/windowshape.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -56,6 +55,11 @@ void frmMain::placeTwips(QWidget *widget, int left, int top, int width, int heig
     widget->setGeometry(twipsToPxX(left), twipsToPxY(top), twipsToPxX(width), twipsToPxY(height));
 }
 
+void frmMain::fixSize()
+{
+    setFixedSize(twipsToPxX(kClientWidth), twipsToPxY(kClientHeight));
+}
+
 ResultLists frmMain::resultLists()
 {
     return {&models[0]->list(), &models[1]->list(), &models[2]->list(), &models[3]->list()};
@@ -67,7 +71,7 @@ void frmMain::loadWindow()
 {
     serv = new frmServ(this);
     storeTwipsPerPixel();
-    resize(twipsToPxX(kClientWidth), twipsToPxY(kClientHeight));
+    fixSize();
     QPalette background = palette();
     background.setColor(QPalette::Window, kWindowBackground);
     setPalette(background);
@@ -90,6 +94,7 @@ void frmMain::loadWindow()
     for (FolderView *tree : flvList)
         startupWalk(*tree);
     connectEvents();
+    orderTabs();
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }

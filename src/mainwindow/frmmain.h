@@ -12,7 +12,7 @@
 #include "fileops/rowop.h"
 #include "fileops/ui/frmanimate.h"
 #include "lists/resultlistmodel.h"
-#include "mainwindow/controls/imagelist.h"
+#include "widgets/imagelist.h"
 
 #include <QElapsedTimer>
 #include <QPointer>
@@ -45,6 +45,9 @@ public:
 
     // Window commands.
     void Ripristina();
+    // The window keeps its size (a window manager could otherwise shrink
+    // it over its controls), except maximised: then it takes the screen.
+    void maximise();
     void Annulla() override;
     bool cancelFlag() const override { return state.bAnnulla; }
     void MouseIn(cpvButton *cpv);
@@ -103,6 +106,7 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void createControls();
@@ -110,8 +114,10 @@ private:
     void createLists();
     void createStatusBar();
     void connectEvents();
+    void orderTabs();
     void loadWindow();
     void placeTwips(QWidget *widget, int left, int top, int width, int height);
+    void fixSize();
     ResultLists resultLists();
     void enterScanningState();
     void setBusyPointer(bool busy);

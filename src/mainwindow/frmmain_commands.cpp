@@ -1,13 +1,13 @@
-// The window's own commands: hover looks, the restore step, cancel and the
-// exit question.
+// The window's own commands: hover looks, maximising, the restore step,
+// cancel and the exit question.
 
 #include "frmmain.h"
 
-#include "mainwindow/contorno.h"
-#include "mainwindow/controls/cpvbutton.h"
-#include "mainwindow/controls/folderview.h"
-#include "mainwindow/looks.h"
-#include "mainwindow/messageseam.h"
+#include "foldertree/folderview.h"
+#include "widgets/cpvbutton.h"
+#include "widgets/looks.h"
+#include "widgets/messageseam.h"
+#include "widgets/windowshape.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -28,6 +28,22 @@ void frmMain::MouseOut(cpvButton *cpv)
     cpv->setButtoncolor(kIdleFace);
     cpv->setFontcolor(Qt::black);
     cpv->setFontBold(false);
+}
+
+void frmMain::maximise()
+{
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    showMaximized();
+}
+
+// Back from maximised, the window's size is fixed again.
+void frmMain::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange
+        && !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        fixSize();
 }
 
 void frmMain::setBusyPointer(bool busy)
@@ -51,6 +67,10 @@ void frmMain::Ripristina()
         cpvTabStrip[i]->setEnabled(true);
     }
     cpvScansione->setEnabled(true);
+    // The keyboard focus on "Annulla" goes back to "Scansione", whose place
+    // it had taken.
+    if (cpvAnnulla->hasFocus())
+        cpvScansione->setFocus(Qt::TabFocusReason);
     cpvAnnulla->hide();
     cpvEsci->show();
     chkFile->setEnabled(true);

@@ -4,14 +4,15 @@
 #include "frmmain.h"
 
 #include "about/frminfo.h"
-#include "lists/resultlistview.h"
-#include "mainwindow/controls/cpvbutton.h"
-#include "mainwindow/controls/folderview.h"
-#include "mainwindow/controls/frmserv.h"
-#include "mainwindow/controls/imagelist.h"
-#include "mainwindow/looks.h"
-#include "mainwindow/picturebar.h"
-#include "mainwindow/routglobal.h"
+#include "engine/treepath.h"
+#include "foldertree/folderview.h"
+#include "mainwindow/frmserv.h"
+#include "widgets/cpvbutton.h"
+#include "widgets/imagelist.h"
+#include "widgets/looks.h"
+#include "widgets/picturebar.h"
+#include "widgets/resultlistview.h"
+#include "widgets/twips.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -43,24 +44,24 @@ cpvButton *makeTitleButton(QWidget *bar, const QString &picture)
 
 void frmMain::createButtons()
 {
-    cpvMinimizza = makeTitleButton(picBarra, QStringLiteral(":/mainwindow/titlebar/minimizza.png"));
+    cpvMinimizza = makeTitleButton(picBarra, QStringLiteral(":/widgets/titlebar/minimizza.png"));
     placeTwips(cpvMinimizza, 8400, 45, 315, 300);
-    cpvMassimizza = makeTitleButton(picBarra, QStringLiteral(":/mainwindow/titlebar/massimizza.png"));
+    cpvMassimizza = makeTitleButton(picBarra, QStringLiteral(":/widgets/titlebar/massimizza.png"));
     placeTwips(cpvMassimizza, 8745, 45, 315, 300);
-    cpvChiudi = makeTitleButton(picBarra, QStringLiteral(":/mainwindow/titlebar/chiudi.png"));
+    cpvChiudi = makeTitleButton(picBarra, QStringLiteral(":/widgets/titlebar/chiudi.png"));
     placeTwips(cpvChiudi, 9090, 45, 315, 300);
 
     cpvScansione = makeButton(this, QStringLiteral("Scansione"));
-    cpvScansione->setPicture(QPixmap(QStringLiteral(":/mainwindow/buttons/scansione.png")));
+    cpvScansione->setPicture(QPixmap(QStringLiteral(":/widgets/buttons/scansione.png")));
     placeTwips(cpvScansione, 4275, 600, 1335, 495);
     cpvInfo = makeButton(this, QStringLiteral("Autore"), QStringLiteral("Informazioni sull'Autore"));
-    cpvInfo->setPicture(QPixmap(QStringLiteral(":/mainwindow/buttons/autore.png")));
+    cpvInfo->setPicture(QPixmap(QStringLiteral(":/widgets/buttons/autore.png")));
     placeTwips(cpvInfo, 4275, 1350, 1335, 495);
     cpvAnnulla = makeButton(this, QStringLiteral("Annulla"), QStringLiteral("Abortisci scansione"));
     placeTwips(cpvAnnulla, 4275, 1980, 1335, 495);
     cpvAnnulla->hide();
     cpvEsci = makeButton(this, QStringLiteral("Esci"));
-    cpvEsci->setPicture(QPixmap(QStringLiteral(":/mainwindow/buttons/esci.png")));
+    cpvEsci->setPicture(QPixmap(QStringLiteral(":/widgets/buttons/esci.png")));
     placeTwips(cpvEsci, 4275, 2100, 1335, 495);
 
     cpvTabStrip[0] = makeButton(this, QStringLiteral("File Mancanti"));
@@ -95,7 +96,11 @@ void frmMain::createLists()
         models[k]->setRowIcon(QIcon(imlIco.ListImages(QString::fromLatin1(iconKeyName(models[k]->list().smallIcon())))));
         placeTwips(lvFiles[k], lefts[k], 3480, widths[k], heights[k]);
         lvFiles[k]->setVisible(k < 2);
+        // A tooltip's full path needs the list's root, set by each scan.
+        connect(models[k], &QAbstractItemModel::modelReset, this,
+                [this, k] { models[k]->setPathBase(std::string(joinBase(state.m_sDirRadice[k]))); });
     }
+    ResultListModel::pair(*models[2], *models[3]);
 }
 
 void frmMain::createStatusBar()
@@ -118,13 +123,27 @@ void frmMain::createStatusBar()
     }
 }
 
+// Tab goes through the window as a newcomer reads it: the two trees and the
+// show-files box, the commands ("Annulla" right after "Scansione", whose
+// place it takes while a scan runs), the tabs, each tab's lists with their
+// copy buttons between them, then the title-bar buttons.
+void frmMain::orderTabs()
+{
+    QWidget *const chain[] = {flvList[0], flvList[1], chkFile, cpvScansione, cpvAnnulla, cpvInfo, cpvEsci,
+                              cpvTabStrip[0], cpvTabStrip[1], lvFiles[0], cpvCopia[0], cpvCopia[1], lvFiles[1],
+                              lvFiles[2], cpvCopia[2], cpvCopia[3], lvFiles[3], cpvMinimizza, cpvMassimizza,
+                              cpvChiudi};
+    for (size_t i = 1; i < std::size(chain); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
+}
+
 void frmMain::connectEvents()
 {
     connect(cpvEsci, &cpvButton::clicked, this, &QWidget::close);
     connect(cpvChiudi, &cpvButton::clicked, this, &QWidget::close);
     connect(cpvMinimizza, &cpvButton::clicked, this, &QWidget::showMinimized);
-    connect(cpvMassimizza, &cpvButton::clicked, this, &QWidget::showMaximized);
-    connect(cpvInfo, &cpvButton::clicked, this, [] { frmInfo::showInfo(); });
+    connect(cpvMassimizza, &cpvButton::clicked, this, &frmMain::maximise);
+    connect(cpvInfo, &cpvButton::clicked, this, [this] { frmInfo::showInfo(this); });
     connect(cpvAnnulla, &cpvButton::clicked, this, &frmMain::Annulla);
     connect(cpvScansione, &cpvButton::clicked, this, &frmMain::cpvScansione_Click);
     for (int i = 0; i < 2; ++i)

@@ -11,11 +11,11 @@
 #include "fileops/optexts.h"
 #include "fileops/spaziosudisco.h"
 #include "lists/texts.h"
-#include "mainwindow/controls/cpvbutton.h"
-#include "mainwindow/controls/frmserv.h"
-#include "mainwindow/controls/imagelist.h"
-#include "mainwindow/messageseam.h"
-#include "mainwindow/routglobal.h"
+#include "mainwindow/frmserv.h"
+#include "widgets/cpvbutton.h"
+#include "widgets/imagelist.h"
+#include "widgets/messageseam.h"
+#include "widgets/windowsystem.h"
 
 #include <QCoreApplication>
 
@@ -53,6 +53,7 @@ frmAnimate &frmMain::openProgressDialog(const QString &caption, const QString &o
     if (!progressDialog()) {
         progress_ = new frmAnimate(*this, serv->picBarra(), imlIco.ListImages(QStringLiteral("Annulla")));
         progress_->move(geometry().center() - progress_->rect().center());
+        tieToOwner(progress_, this);
     }
     progress_->setCaption(caption);
     progress_->setOperation(operation);

@@ -3,12 +3,12 @@
 
 #include "frmmain.h"
 
-#include "lists/resultlistview.h"
+#include "foldertree/folderview.h"
+#include "foldertree/folderwalk.h"
 #include "lists/statuspanel.h"
-#include "mainwindow/controls/cpvbutton.h"
-#include "mainwindow/controls/folderview.h"
-#include "mainwindow/controls/folderwalk.h"
-#include "mainwindow/controls/frmserv.h"
+#include "mainwindow/frmserv.h"
+#include "widgets/cpvbutton.h"
+#include "widgets/resultlistview.h"
 
 #include <QCheckBox>
 #include <QLabel>

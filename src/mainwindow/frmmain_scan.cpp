@@ -7,11 +7,11 @@
 #include "engine/scan.h"
 #include "engine/scantexts.h"
 #include "fileops/creadir.h"
-#include "lists/resultlistview.h"
+#include "foldertree/folderview.h"
 #include "lists/texts.h"
-#include "mainwindow/controls/cpvbutton.h"
-#include "mainwindow/controls/folderview.h"
-#include "mainwindow/messageseam.h"
+#include "widgets/cpvbutton.h"
+#include "widgets/messageseam.h"
+#include "widgets/resultlistview.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -32,6 +32,10 @@ constexpr qint64 kYieldInterval = 10;       // ms
 
 void frmMain::enterScanningState()
 {
+    // "Annulla" comes up first, so that the keyboard focus leaving the
+    // disabled "Scansione" lands on it.
+    cpvAnnulla->show();
+    cpvEsci->hide();
     lblStBar[1]->hide();
     chkFile->setEnabled(false);
     cpvScansione->setEnabled(false);
@@ -45,8 +49,6 @@ void frmMain::enterScanningState()
         lvFiles[i]->hide();
         lvFiles[i + 2]->hide();
     }
-    cpvAnnulla->show();
-    cpvEsci->hide();
 }
 
 void frmMain::cpvScansione_Click()

@@ -2,7 +2,7 @@
 #include "about/linkopener.h"
 #include "about/slideview.h"
 
-#include "mainwindow/picturebar.h"
+#include "widgets/picturebar.h"
 
 #include <QApplication>
 #include <QFont>

@@ -3,7 +3,7 @@
 #include "about/slidescroll.h"
 #include "about/textpicture.h"
 
-#include "mainwindow/looks.h"
+#include "widgets/looks.h"
 
 #include <QFontMetrics>
 #include <gtest/gtest.h>

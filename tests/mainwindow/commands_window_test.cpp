@@ -2,9 +2,9 @@
 
 #include "mainwindow_fixture.h"
 
-#include "mainwindow/contorno.h"
-#include "mainwindow/controls/cpvbutton.h"
-#include "mainwindow/controls/programicon.h"
+#include "widgets/cpvbutton.h"
+#include "widgets/programicon.h"
+#include "widgets/windowshape.h"
 
 #include <QApplication>
 

@@ -5,9 +5,9 @@
 #include "support/mounts.h"
 
 #include "fileops/ui/frmanimate.h"
-#include "lists/resultlistview.h"
-#include "mainwindow/controls/cpvbutton.h"
-#include "mainwindow/controls/programicon.h"
+#include "widgets/cpvbutton.h"
+#include "widgets/programicon.h"
+#include "widgets/resultlistview.h"
 
 #include <QTest>
 #include <QTimer>

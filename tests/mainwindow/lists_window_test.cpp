@@ -2,9 +2,9 @@
 
 #include "mainwindow_fixture.h"
 
-#include "lists/resultlistview.h"
-#include "mainwindow/controls/cpvbutton.h"
-#include "mainwindow/controls/frmserv.h"
+#include "mainwindow/frmserv.h"
+#include "widgets/cpvbutton.h"
+#include "widgets/resultlistview.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -14,16 +14,6 @@ namespace tandara::test {
 namespace {
 
 const int64_t T = 1700000000;
-
-bool activeLook(const cpvButton *b)
-{
-    return b->fontBold() && b->buttoncolor() == QColor(21, 183, 73) && b->fontcolor() == QColor(Qt::white);
-}
-
-bool idleLook(const cpvButton *b)
-{
-    return !b->fontBold() && b->buttoncolor() == QColor(200, 213, 255) && b->fontcolor() == QColor(Qt::black);
-}
 
 TEST_F(MainWindowTest, TabsShowTheirListsAndEnableExactlyTheCopyButtonsWithRows)
 {

@@ -1,12 +1,24 @@
 #include "mainwindow_fixture.h"
 
-#include "mainwindow/controls/folderview.h"
-#include "mainwindow/controls/folderwalk.h"
+#include "foldertree/folderview.h"
+#include "foldertree/folderwalk.h"
+
+#include "widgets/cpvbutton.h"
 
 #include <QApplication>
 #include <QTest>
 
 namespace tandara::test {
+
+bool activeLook(const cpvButton *b)
+{
+    return b->fontBold() && b->buttoncolor() == QColor(21, 183, 73) && b->fontcolor() == QColor(Qt::white);
+}
+
+bool idleLook(const cpvButton *b)
+{
+    return !b->fontBold() && b->buttoncolor() == QColor(200, 213, 255) && b->fontcolor() == QColor(Qt::black);
+}
 
 MsgAnswer RecordingMessages::show(QWidget *, const MessageRequest &request)
 {
@@ -27,6 +39,11 @@ void MainWindowTest::SetUp()
     setMessageSeam(&messages);
     window = std::make_unique<frmMain>();
     window->show();
+    // A key click with a modifier leaves the modifier held for the whole
+    // program (the test library's release still carries it), and a held
+    // Shift turns a later test's row selection into a range.
+    QTest::keyRelease(window.get(), Qt::Key_Shift);
+    ASSERT_EQ(QGuiApplication::keyboardModifiers(), Qt::NoModifier);
 }
 
 void MainWindowTest::TearDown()
@@ -67,6 +84,12 @@ std::vector<std::string> MainWindowTest::names(int k) const
     for (size_t pos = 0; pos < list.count(); ++pos)
         out.emplace_back(list.row(pos).name);
     return out;
+}
+
+void MainWindowTest::activate()
+{
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
 }
 
 } // namespace tandara::test

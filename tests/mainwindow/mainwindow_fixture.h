@@ -3,8 +3,8 @@
 // the test and its folder trees pointed at real temporary folders.
 
 #include "mainwindow/frmmain.h"
-#include "mainwindow/messageseam.h"
 #include "support/temptree.h"
+#include "widgets/messageseam.h"
 
 #include <deque>
 #include <gtest/gtest.h>
@@ -22,6 +22,11 @@ public:
     std::function<void()> onShow; // runs inside the message, before it answers
 };
 
+// The looks the window gives a button: under the pointer (or the active
+// tab), and idle.
+bool activeLook(const cpvButton *b);
+bool idleLook(const cpvButton *b);
+
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -33,6 +38,8 @@ protected:
     void scan(const std::string &origin, const std::string &dest);
     // Texts of list k's "Nome" column, in list order.
     std::vector<std::string> names(int k) const;
+    // Makes the window the active one, so that it has a keyboard focus.
+    void activate();
 
     RecordingMessages messages;
     std::unique_ptr<frmMain> window;

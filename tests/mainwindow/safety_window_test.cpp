@@ -6,10 +6,10 @@
 
 #include "engine/scantexts.h"
 #include "fileops/ui/frmanimate.h"
-#include "lists/resultlistview.h"
-#include "mainwindow/controls/cpvbutton.h"
-#include "mainwindow/controls/folderview.h"
-#include "mainwindow/controls/frmserv.h"
+#include "widgets/resultlistview.h"
+#include "widgets/cpvbutton.h"
+#include "foldertree/folderview.h"
+#include "mainwindow/frmserv.h"
 #include "support/mounts.h"
 #include "support/outsidetree.h"
 

@@ -3,9 +3,9 @@
 
 #include "mainwindow_fixture.h"
 
-#include "lists/resultlistview.h"
-#include "mainwindow/controls/cpvbutton.h"
-#include "mainwindow/controls/folderview.h"
+#include "foldertree/folderview.h"
+#include "widgets/cpvbutton.h"
+#include "widgets/resultlistview.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "packagingtools.h"
 
-#include "mainwindow/controls/programicon.h"
+#include "widgets/programicon.h"
 
 #include <QDir>
 #include <QDirIterator>

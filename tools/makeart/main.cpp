@@ -1,5 +1,5 @@
 // Writes every picture of the main window into the folder given as the one
-// argument (normally src/mainwindow/res). Run it on the offscreen platform.
+// argument (normally src/widgets/res). Run it on the offscreen platform.
 #include "art.h"
 
 #include <QDir>

@@ -2,31 +2,58 @@
 //
 // Drives the main window through a scan, a copy and a delete of 1,000
 // files in temporary trees and saves what the screen shows at each step:
-// mainwindow.png, copy.png and delete.png. Run it under a real X server:
+// mainwindow.png, copy.png and delete.png; then through a scan of modified
+// documents: modified.png and tooltip.png. Run it under a real X server:
 //   xvfb-run -a -s '-screen 0 1280x1024x24' build/bin/tandara-screenshots docs
 
-#include "lists/resultlistview.h"
-#include "mainwindow/controls/folderwalk.h"
+#include "shots.h"
+
+#include "foldertree/folderwalk.h"
 #include "mainwindow/frmmain.h"
-#include "mainwindow/messageseam.h"
+#include "widgets/messageseam.h"
+#include "widgets/resultlistview.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QLocale>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <cstdio>
 
 using namespace tandara;
 
+namespace tandara {
+
+void grab(const QWidget &window, const QString &path)
+{
+    QApplication::processEvents();
+    const QRect area = window.frameGeometry().adjusted(-20, -20, 20, 20);
+    QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).save(path);
+}
+
+void writeFile(const QString &path, int size, qint64 mtime)
+{
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(QByteArray(size, 'x'));
+    file.flush();
+    file.setFileTime(QDateTime::fromSecsSinceEpoch(mtime), QFileDevice::FileModificationTime);
+}
+
+} // namespace tandara
+
 namespace {
 
-// Answers Yes to deleting and No to removing folders.
+// Answers Yes to deleting and No to removing folders; every message and
+// question is written to the error output.
 class ScriptedAnswers : public MessageSeam {
 public:
     MsgAnswer show(QWidget *, const MessageRequest &request) override
     {
+        std::fprintf(stderr, "%s\n", qPrintable(request.text));
         if (request.buttons == MsgButtons::Ok)
             return MsgAnswer::Ok;
         return request.text.startsWith(QStringLiteral("Eliminare")) ? MsgAnswer::Yes : MsgAnswer::No;
@@ -42,13 +69,6 @@ void makeFiles(const QString &root, int count, const QString &prefix)
         file.open(QIODevice::WriteOnly);
         file.write(QByteArray(1000 + i * 37 % 5000, 'x'));
     }
-}
-
-void grab(const QWidget &window, const QString &path)
-{
-    QApplication::processEvents();
-    const QRect area = window.frameGeometry().adjusted(-20, -20, 20, 20);
-    QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).save(path);
 }
 
 // Grabs the screen once the running command has handled `after` rows of
@@ -96,6 +116,8 @@ int main(int argc, char *argv[])
     grabDuring(window, 1, 400, docs + QStringLiteral("/delete.png"));
     window.Elimina();
     QApplication::processEvents();
+
+    shootModified(window, docs);
     setMessageSeam(nullptr);
     return 0;
 }

@@ -2,17 +2,19 @@
 
 #include "animation/canimate.h"
 #include "animation/windowregistry.h"
-#include "mainwindow/contorno.h"
-#include "mainwindow/controls/cpvbutton.h"
-#include "mainwindow/controls/programicon.h"
-#include "mainwindow/looks.h"
-#include "mainwindow/picturebar.h"
-#include "mainwindow/routglobal.h"
+#include "widgets/cpvbutton.h"
+#include "widgets/looks.h"
+#include "widgets/picturebar.h"
+#include "widgets/programicon.h"
+#include "widgets/twips.h"
+#include "widgets/windowshape.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 
 namespace tandara {
+
+int32_t lIdAnimazione = 0;
 
 namespace {
 
@@ -44,7 +46,8 @@ frmAnimate::frmAnimate(ProgressOwner &owner, const QPixmap &barPicture, const QP
 
     m_Anim = std::make_unique<CAnimate>();
     storeTwipsPerPixel();
-    resize(twipsToPxX(kWidth), twipsToPxY(kHeight));
+    // Fixed: a window manager may not shrink it over its controls.
+    setFixedSize(twipsToPxX(kWidth), twipsToPxY(kHeight));
     createControls(cancelPicture);
     // The picture overhangs each end of the bar by 150 twips.
     const QRect target(-twipsToPxX(150), 0, twipsToPxX(kWidth + 300), twipsToPxY(kBarHeight));
@@ -52,8 +55,6 @@ frmAnimate::frmAnimate(ProgressOwner &owner, const QPixmap &barPicture, const QP
     picBarra[1]->paintPicture(barPicture, target);
     Arrotonda(this, picBarra[0]);
     startClip();
-    show();
-    update();
 }
 
 frmAnimate::~frmAnimate() = default;

@@ -9,6 +9,7 @@
 
 #include <QPixmap>
 #include <QWidget>
+#include <cstdint>
 #include <memory>
 
 class QLabel;
@@ -27,11 +28,17 @@ public:
     virtual void Annulla() = 0;
 };
 
+// The clip the progress dialog plays: 101 for copy, 102 for delete; set by
+// the window that opens the dialog.
+extern int32_t lIdAnimazione;
+
 class frmAnimate : public QWidget {
     Q_OBJECT
 public:
     // Builds and loads the dialog: clip lIdAnimazione, the shared title-bar
-    // picture in both bars, cancelPicture on the "Annulla" button.
+    // picture in both bars, cancelPicture on the "Annulla" button. The
+    // dialog is not shown yet, so that it can be placed first: a window
+    // manager may ignore, or show, a move made after the first show.
     frmAnimate(ProgressOwner &owner, const QPixmap &barPicture, const QPixmap &cancelPicture);
     ~frmAnimate() override;
 
