@@ -4,12 +4,16 @@
 // a scan (the same walks, the same yield to the event loop after each
 // subfolder), then every row of list 0 and of list 2 copied to the
 // destination through CopiaFile with its list bookkeeping, last row to
-// first. With --delete, every row of list 1 is then deleted through
-// CancellaFile and the destination's empty folders are removed (Deltree),
-// as the window's "Elimina" answered "Sì" twice does. Then a second scan.
-// Prints what the second scan found and the whole time:
+// first, as one copy command ended by CopySession::finish (folder modes
+// and times, then one syncfs per destination file system). With --delete,
+// every row of list 1 is then deleted through CancellaFile and the
+// destination's empty folders are removed (Deltree), as the window's
+// "Elimina" answered "Sì" twice does. Then a second scan. Prints what the
+// second scan found, the whole time and the part of it that the end of the
+// copy command took:
 //   list K: N rows, B bytes      for K = 0..3
 //   sync: T ms
+//   finish: F ms
 // Files that fail are reported on stderr, one a line; the exit status is
 // then 1, as it is when the scan is refused.
 
@@ -71,13 +75,14 @@ FileOpHooks countingHooks(int &failures)
 }
 
 // Copies every row of list k to the other side; gives the failures.
-int copyAll(int k, Lists &lists, ScanState &state, double &copied)
+int copyAll(int k, Lists &lists, ScanState &state, double &copied, CopySession &session)
 {
     int failures = 0;
     const FileOpHooks hooks = countingHooks(failures);
     const ResultModels models = lists.models();
     for (int row = models[k]->rowCount() - 1; row >= 0; --row)
-        CopiaFile(k, models, row, state.m_sDirRadice[k], state.m_sDirRadice[partner(k)], state, copied, hooks);
+        CopiaFile(k, models, row, state.m_sDirRadice[k], state.m_sDirRadice[partner(k)], state, copied, session,
+                  hooks);
     return failures;
 }
 
@@ -120,7 +125,12 @@ int main(int argc, char *argv[])
     timer.start();
     scan(lists, state);
     double copied = 0;
-    int failures = copyAll(0, lists, state, copied) + copyAll(2, lists, state, copied);
+    CopySession session;
+    int failures = copyAll(0, lists, state, copied, session) + copyAll(2, lists, state, copied, session);
+    QElapsedTimer finishing;
+    finishing.start();
+    session.finish();
+    const qint64 finished = finishing.elapsed();
     if (withDelete)
         failures += deleteAll(1, lists, state);
     scan(lists, state);
@@ -130,5 +140,6 @@ int main(int argc, char *argv[])
     for (int k = 0; k < kListCount; ++k)
         std::printf("list %d: %d rows, %.0f bytes\n", k, models[k]->rowCount(), state.dTotaleLv[k]);
     std::printf("sync: %lld ms\n", static_cast<long long>(elapsed));
+    std::printf("finish: %lld ms\n", static_cast<long long>(finished));
     return failures == 0 ? 0 : 1;
 }

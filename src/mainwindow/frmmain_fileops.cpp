@@ -18,6 +18,8 @@
 #include "mainwindow/routglobal.h"
 
 #include <QCoreApplication>
+#include <chrono>
+#include <future>
 
 namespace tandara {
 
@@ -26,6 +28,15 @@ namespace {
 void yieldToEvents()
 {
     QCoreApplication::processEvents();
+}
+
+// Ends a copy command on a thread of its own: flushing a slow stick can
+// take a while, and the window keeps painting meanwhile.
+void finishServingEvents(CopySession &session)
+{
+    std::future<void> finishing = std::async(std::launch::async, [&session] { session.finish(); });
+    while (finishing.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready)
+        yieldToEvents();
 }
 
 } // namespace
@@ -103,6 +114,7 @@ void frmMain::Copia(int m_iNumLv)
     }
     lIdAnimazione = 101;
     openProgressDialog(QStringLiteral("Copia File"), QStringLiteral("Sto copiando:"));
+    CopySession session;
     for (int i = list.rowCount(); i >= 1; --i) {
         if (!list.list().isSelected(size_t(i - 1)))
             continue;
@@ -112,19 +124,24 @@ void frmMain::Copia(int m_iNumLv)
                 dialog->setCaption(percentLine(m_dCopiati, m_dTotCopia, Operation::Copy));
         }
         yieldToEvents();
-        CopiaFile(m_iNumLv, i - 1, sDirPart, sDirPart2);
+        CopiaFile(m_iNumLv, i - 1, sDirPart, sDirPart2, session);
         if (state.bAnnulla)
-            return;
+            break;
     }
+    finishServingEvents(session);
+    if (state.bAnnulla)
+        return;
     Ripristina();
     if (list.rowCount() == 0)
         cpvCopia[m_iNumLv]->setEnabled(false);
 }
 
-void frmMain::CopiaFile(int m_iNumLv, int lRiga, const std::string &sDirPart, const std::string &sDirPart2)
+void frmMain::CopiaFile(int m_iNumLv, int lRiga, const std::string &sDirPart, const std::string &sDirPart2,
+                        CopySession &session)
 {
     const std::optional<int> tab = tandara::CopiaFile(m_iNumLv, {models[0], models[1], models[2], models[3]},
-                                                      lRiga, sDirPart, sDirPart2, state, m_dCopiati, fileOpHooks());
+                                                      lRiga, sDirPart, sDirPart2, state, m_dCopiati, session,
+                                                      fileOpHooks());
     if (tab)
         ScriviPanel(*tab);
 }
