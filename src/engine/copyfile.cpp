@@ -148,8 +148,10 @@ FsError copyRegular(int sourceDir, const char *sourceName, int targetDir, const 
     });
     if (created != 0)
         return FsError::fromErrno(created);
-    FsError error = failure(writeTemporary(from.get(), st, to.get(), control));
-    if (!error && !unchanged(from.get(), st))
+    FsError error;
+    if (const int code = writeTemporary(from.get(), st, to.get(), control))
+        error = failure(code);
+    else if (!unchanged(from.get(), st))
         error = FsError::because(FsCause::Changed);
     // An old target is replaced only by a new file that is on the disk,
     // so that a power cut cannot leave an empty file in its place.
