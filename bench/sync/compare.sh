@@ -9,7 +9,8 @@
 #   update: into the generator's destination tree (about 2% of the files
 #           missing, 4% different, 2% only there).
 # tandara-sync's time includes the end of its copy command (folder modes
-# and times, one syncfs of the destination); "finish" is that part alone.
+# and times, one syncfs of the destination), "finish", and a second scan
+# that checks the result, "check", which the other tools do not do.
 # rsync -a does not flush; "rsync -a + syncfs" times it followed by
 # sync -f DEST, the same flush of the destination's file system.
 # After each run rsync -a -n -i ORIGIN/ DEST/ tells what is left: "left"
@@ -40,8 +41,8 @@ prepare() {
     sync
 }
 
-# Runs one tool once; sets elapsed (ms), finish (ms, tandara-sync only),
-# left and attrs.
+# Runs one tool once; sets elapsed (ms), finish and check (ms,
+# tandara-sync only), left and attrs.
 measure() {
     local scenario=$1 start end
     shift
@@ -51,6 +52,7 @@ measure() {
     end=$(date +%s%N)
     elapsed=$(((end - start) / 1000000))
     finish=$(sed -n 's/^finish: \([0-9]*\) ms$/\1/p' "$work/output")
+    check=$(sed -n 's/^check: \([0-9]*\) ms$/\1/p' "$work/output")
     left=$(rsync -a -n -i "$work/origin/" "$work/dest/" | grep -c '^[<>ch]' || true)
     attrs=$(rsync -a -n -i "$work/origin/" "$work/dest/" | grep -c '^\.' || true)
 }
@@ -78,12 +80,13 @@ for files in ${sizes//,/ }; do
     generate "$files"
     echo "$files files, $runs runs, median"
     for scenario in fresh update; do
-        declare -A times=() finishes=() checks=()
+        declare -A times=() finishes=() checkScans=() checks=()
         for ((round = 0; round < runs; ++round)); do
             for tool in "${tools[@]}"; do
                 run_tool "$tool" "$scenario"
                 times[$tool]+="$elapsed "
                 finishes[$tool]+="${finish:-0} "
+                checkScans[$tool]+="${check:-0} "
                 checks[$tool]="left $left  attrs $attrs"
             done
         done
@@ -91,9 +94,10 @@ for files in ${sizes//,/ }; do
             # shellcheck disable=SC2086
             printf '%-7s %-18s %6d ms  %s' "$scenario" "$tool" "$(median ${times[$tool]})" "${checks[$tool]}"
             # shellcheck disable=SC2086
-            [ "$tool" = tandara-sync ] && printf '  (finish %d ms)' "$(median ${finishes[$tool]})"
+            [ "$tool" = tandara-sync ] && printf '  (finish %d ms, check %d ms)' \
+                "$(median ${finishes[$tool]})" "$(median ${checkScans[$tool]})"
             echo
         done
-        unset times finishes checks
+        unset times finishes checkScans checks
     done
 done

@@ -9,11 +9,12 @@
 // every row of list 1 is then deleted through CancellaFile and the
 // destination's empty folders are removed (Deltree), as the window's
 // "Elimina" answered "Sì" twice does. Then a second scan. Prints what the
-// second scan found, the whole time and the part of it that the end of the
-// copy command took:
+// second scan found, the whole time, and the parts of it that the end of
+// the copy command and the second, checking scan took:
 //   list K: N rows, B bytes      for K = 0..3
 //   sync: T ms
 //   finish: F ms
+//   check: C ms
 // Files that fail are reported on stderr, one a line; the exit status is
 // then 1, as it is when the scan is refused.
 
@@ -133,7 +134,10 @@ int main(int argc, char *argv[])
     const qint64 finished = finishing.elapsed();
     if (withDelete)
         failures += deleteAll(1, lists, state);
+    QElapsedTimer checking;
+    checking.start();
     scan(lists, state);
+    const qint64 checked = checking.elapsed();
     const qint64 elapsed = timer.elapsed();
 
     const ResultModels models = lists.models();
@@ -141,5 +145,6 @@ int main(int argc, char *argv[])
         std::printf("list %d: %d rows, %.0f bytes\n", k, models[k]->rowCount(), state.dTotaleLv[k]);
     std::printf("sync: %lld ms\n", static_cast<long long>(elapsed));
     std::printf("finish: %lld ms\n", static_cast<long long>(finished));
+    std::printf("check: %lld ms\n", static_cast<long long>(checked));
     return failures == 0 ? 0 : 1;
 }

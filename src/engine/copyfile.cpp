@@ -191,30 +191,43 @@ FsError copyLink(int sourceDir, const char *sourceName, const struct stat &st, i
     return settle(targetDir, temporary, targetName, st, error);
 }
 
+// The folder of `file`: the one the caller keeps open (given), or one
+// opened here beneath the root into `opened`.
+FsError folderOf(const TreeFile &file, int given, Fd &opened, int &folder)
+{
+    folder = given;
+    if (given >= 0)
+        return {};
+    FsError error = openFolderOf(file, opened);
+    folder = opened.get();
+    return error;
+}
+
 } // namespace
 
 FsError copyFile(const TreeFile &source, const TreeFile &target, const CopyControl &control)
 {
-    Fd sourceDir, targetDir;
-    if (FsError error = openFolderOf(source, sourceDir))
+    Fd openedSource, openedTarget;
+    int sourceDir = -1, targetDir = -1;
+    if (FsError error = folderOf(source, control.sourceFolder, openedSource, sourceDir))
         return error;
-    if (FsError error = openFolderOf(target, targetDir))
+    if (FsError error = folderOf(target, control.targetFolder, openedTarget, targetDir))
         return error;
     const char *sourceName = source.name.c_str();
     const char *targetName = target.name.c_str();
     struct stat st;
-    if (fstatat(sourceDir.get(), sourceName, &st, AT_SYMLINK_NOFOLLOW) != 0)
+    if (fstatat(sourceDir, sourceName, &st, AT_SYMLINK_NOFOLLOW) != 0)
         return FsError::fromErrno(errno);
     if (S_ISDIR(st.st_mode))
         return FsError::fromErrno(EISDIR);
     if (!S_ISREG(st.st_mode) && !S_ISLNK(st.st_mode))
         return FsError::because(FsCause::NotRegular);
     bool replacing = false;
-    if (FsError error = checkTarget(targetDir.get(), targetName, control, replacing))
+    if (FsError error = checkTarget(targetDir, targetName, control, replacing))
         return error;
     if (S_ISLNK(st.st_mode))
-        return copyLink(sourceDir.get(), sourceName, st, targetDir.get(), targetName);
-    return copyRegular(sourceDir.get(), sourceName, targetDir.get(), targetName, replacing, control);
+        return copyLink(sourceDir, sourceName, st, targetDir, targetName);
+    return copyRegular(sourceDir, sourceName, targetDir, targetName, replacing, control);
 }
 
 } // namespace tandara::fs

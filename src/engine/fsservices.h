@@ -61,6 +61,11 @@ struct CopyControl {
     // as one) with the bytes copied so far. Tests change the source here
     // to meet a file that is rewritten while it is copied.
     std::function<void(int64_t copied)> afterBlock;
+    // The folders of source and target, open beneath their roots, where
+    // the caller keeps them open across the files of one folder (a copy
+    // command does); -1 has the copy open them itself.
+    int sourceFolder = -1;
+    int targetFolder = -1;
 };
 
 // Copies a regular file or a link over target, carrying contents (or the

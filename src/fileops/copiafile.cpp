@@ -36,12 +36,14 @@ std::optional<int> CopiaFile(int m_iNumLv, const ResultModels &lists, int row, c
     const TreeFile source{sDirPart, std::string(entry.folder), std::string(entry.name)};
     const TreeFile target{sDirPart2, source.folder, source.name};
 
-    session.enterFolder(source, target);
+    const OpenFolders folders = session.enterFolder(source, target);
     // A modified file's old copy may carry a read-only mark: for lists 2
     // and 3 the copy replaces it all the same. The mark is not cleared
     // beforehand, so a copy that fails leaves the old copy as it was.
     fs::CopyControl control;
     control.replaceReadOnly = m_iNumLv >= 2;
+    control.sourceFolder = folders.source;
+    control.targetFolder = folders.target;
     if (const fs::FsError error = hooks.copy(source, target, control)) {
         if (error.cause != fs::FsCause::Cancelled)
             hooks.report(copyFailureText(error, source.full(), target.full()));

@@ -1,7 +1,6 @@
 #include "copysession.h"
 
 #include "engine/beneath.h"
-#include "fileops/creadir.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -30,23 +29,39 @@ std::string keyOf(const std::string &root, std::string_view folder)
 
 } // namespace
 
-void CopySession::enterFolder(const TreeFile &source, const TreeFile &target)
+OpenFolders CopySession::enterFolder(const TreeFile &source, const TreeFile &target)
 {
-    if (target.folder == lastFolder_ && target.root == lastRoot_)
-        return;
-    lastRoot_ = target.root;
-    lastFolder_ = target.folder;
-    if (index_.contains(keyOf(target.root, target.folder)))
-        return;
-    MadeFolders made = CreaDir(source.root, target.root, target.folder);
+    if (target.folder != lastFolder_ || target.root != lastTargetRoot_ || source.root != lastSourceRoot_) {
+        lastSourceRoot_ = source.root;
+        lastTargetRoot_ = target.root;
+        lastFolder_ = target.folder;
+        sourceFolder_.reset();
+        targetFolder_.reset();
+        const int targetRoot = targetRootFd(source, target);
+        const int sourceRoot = rootFd(source.root);
+        if (targetRoot >= 0 && sourceRoot >= 0 && !index_.contains(keyOf(target.root, target.folder))) {
+            MadeFolders made = CreaDir(sourceRoot, targetRoot, target.folder);
+            noteMade(source, target, made);
+            note(source, target, target.folder, false);
+            noteFileSystem(made.folder.get());
+            targetFolder_ = std::move(made.folder);
+        } else if (targetRoot >= 0) {
+            (void)fs::openBeneath(targetRoot, target.folder, targetFolder_);
+        }
+        if (sourceRoot >= 0)
+            (void)fs::openBeneath(sourceRoot, source.folder, sourceFolder_);
+    }
+    return OpenFolders{sourceFolder_.get(), targetFolder_.get()};
+}
+
+void CopySession::noteMade(const TreeFile &source, const TreeFile &target, const MadeFolders &made)
+{
     // The folder that received the first new level changed too; above the
     // root there is nothing of ours.
     if (!made.levels.empty() && made.levels.front() != "/")
         note(source, target, levelAbove(made.levels.front()), false);
     for (const std::string &level : made.levels)
         note(source, target, level, true);
-    note(source, target, target.folder, false);
-    noteFileSystem(made.folder);
 }
 
 void CopySession::note(const TreeFile &source, const TreeFile &target, std::string folder, bool made)
@@ -58,13 +73,13 @@ void CopySession::note(const TreeFile &source, const TreeFile &target, std::stri
         folders_[at->second].made |= made;
 }
 
-void CopySession::noteFileSystem(const fs::Fd &folder)
+void CopySession::noteFileSystem(int folder)
 {
     struct stat st;
-    if (!folder || fstat(folder.get(), &st) != 0 || fileSystems_.contains(st.st_dev))
+    if (folder < 0 || fstat(folder, &st) != 0 || fileSystems_.contains(st.st_dev))
         return;
     // syncfs needs a descriptor opened for reading, not a path one.
-    fs::Fd readable(openat(folder.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    fs::Fd readable(openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (readable)
         fileSystems_.emplace(st.st_dev, std::move(readable));
 }
@@ -75,6 +90,13 @@ int CopySession::rootFd(const std::string &root)
     if (added && fs::openRoot(root, at->second))
         at->second.reset();
     return at->second.get();
+}
+
+int CopySession::targetRootFd(const TreeFile &source, const TreeFile &target)
+{
+    if (!roots_.contains(target.root) && !fs::folderExists(target.root))
+        noteMade(source, target, CreaDir(source.root, target.root, "/"));
+    return rootFd(target.root);
 }
 
 void CopySession::settle(const Folder &folder)

@@ -43,22 +43,31 @@ bool EsisteDir(const std::string &path)
 
 MadeFolders CreaDir(const std::string &sourceRoot, const std::string &targetRoot, std::string_view folder)
 {
-    MadeFolders result;
     fs::Fd sourceFd, targetFd;
     const bool rootMissing = !fs::folderExists(targetRoot);
     if (rootMissing)
         makeChain(targetRoot);
     if (fs::openRoot(sourceRoot, sourceFd) || fs::openRoot(targetRoot, targetFd))
-        return result;
+        return MadeFolders();
+    std::vector<std::string> rootMade;
     if (rootMissing) {
         const fs::Fd readable(openat(targetFd.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
         if (readable) {
             takeAfterSource(sourceFd.get(), "/", readable.get());
-            result.levels.emplace_back("/");
+            rootMade.emplace_back("/");
         }
     }
-    (void)fs::makeBeneath(targetFd.get(), folder, [&](int made, std::string_view levelPath) {
-        takeAfterSource(sourceFd.get(), levelPath, made);
+    MadeFolders result = CreaDir(sourceFd.get(), targetFd.get(), folder);
+    result.levels.insert(result.levels.begin(), rootMade.begin(), rootMade.end());
+    return result;
+}
+
+MadeFolders CreaDir(int sourceRoot, int targetRoot, std::string_view folder)
+{
+    MadeFolders result;
+    // Ignored on purpose: the copy that follows reports what matters.
+    (void)fs::makeBeneath(targetRoot, folder, [&](int made, std::string_view levelPath) {
+        takeAfterSource(sourceRoot, levelPath, made);
         result.levels.emplace_back(levelPath);
     }, result.folder);
     return result;

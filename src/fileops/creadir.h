@@ -31,5 +31,8 @@ struct MadeFolders {
 // here; a level that could not be made shows up later, when the copy into
 // it fails.
 MadeFolders CreaDir(const std::string &sourceRoot, const std::string &targetRoot, std::string_view folder);
+// The same below the two roots, open already (a copy command keeps them);
+// the target root must exist.
+MadeFolders CreaDir(int sourceRoot, int targetRoot, std::string_view folder);
 
 } // namespace tandara

@@ -73,6 +73,28 @@ TEST(CopySession, FoldersTakeTheSourcesBitsOwnerAndTimes)
     EXPECT_EQ(statOf(t.dest + "/untouched").st_mtim.tv_sec, T + 99);
 }
 
+// A destination root removed when it became empty is made again, after
+// the origin's root.
+TEST(CopySession, AMissingDestinationRootIsMadeAfterTheOrigin)
+{
+    TempDir base;
+    const std::string origin = base.folder("origin"), dest = base / "gone/dest";
+    writeFile(origin + "/a.txt", 3, T);
+    chmod(origin.c_str(), 0750);
+    setTime(origin, T + 5);
+    const TreeFile source{origin, "/", "a.txt"}, target{dest, "/", "a.txt"};
+    CopySession session;
+    const OpenFolders folders = session.enterFolder(source, target);
+    fs::CopyControl control;
+    control.sourceFolder = folders.source;
+    control.targetFolder = folders.target;
+    ASSERT_FALSE(fs::copyFile(source, target, control));
+    session.finish();
+    EXPECT_EQ(readFile(dest + "/a.txt"), "xxx");
+    EXPECT_EQ(statOf(dest).st_mode & 07777, 0750u);
+    EXPECT_EQ(statOf(dest).st_mtim.tv_sec, T + 5);
+}
+
 // Without root, a folder made after a read-only source folder stays open
 // to its owner until the command's files are in it.
 TEST(CopySession, AReadOnlySourceFolderIsFilledFirstWithoutRoot)
