@@ -85,6 +85,7 @@ FsError settle(int dir, const std::string &temporary, const char *target, const 
     return keepTime(dir, target, source);
 }
 
+// The copy's failure for an errno; ECANCELED is the user's stop.
 FsError failure(int code)
 {
     return code == ECANCELED ? FsError::because(FsCause::Cancelled) : FsError::fromErrno(code);

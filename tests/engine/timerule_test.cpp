@@ -41,18 +41,6 @@ TEST(TimeRule, DecidedByTheFileSystemOfEitherRoot)
     EXPECT_EQ(timeRuleFor(local / "missing", other, fatAt(local.path(), "vfat")).window, 0);
 }
 
-TEST(TimeRule, WindowComparesBothWays)
-{
-    const TimeRule exact{0}, fat{1};
-    EXPECT_TRUE(exact.same(T, T));
-    EXPECT_FALSE(exact.same(T, T + 1));
-    EXPECT_FALSE(exact.same(T + 1, T));
-    EXPECT_TRUE(fat.same(T + 1, T));
-    EXPECT_TRUE(fat.same(T, T + 1));
-    EXPECT_FALSE(fat.same(T + 2, T));
-    EXPECT_FALSE(fat.same(T, T + 2));
-}
-
 // Regression: on FAT every file with an odd second looked modified after
 // every copy, as FAT gives it back one second earlier.
 TEST(TimeRule, ComparisonUnderTheFatWindow)
