@@ -4,13 +4,18 @@
 // a scan (the same walks, the same yield to the event loop after each
 // subfolder), then every row of list 0 and of list 2 copied to the
 // destination through CopiaFile with its list bookkeeping, last row to
-// first. With --delete, every row of list 1 is then deleted through
-// CancellaFile and the destination's empty folders are removed (Deltree),
-// as the window's "Elimina" answered "Sì" twice does. Then a second scan.
-// Prints what the second scan found and the whole time:
+// first, as one copy command ended by CopySession::finish (folder modes
+// and times, then one syncfs per destination file system). With --delete,
+// every row of list 1 is then deleted through CancellaFile and the
+// destination's empty folders are removed (Deltree), as the window's
+// "Elimina" answered "Sì" twice does. Then a second scan. Prints what the
+// second scan found, the whole time, and the parts of it that the end of
+// the copy command and the second, checking scan took:
 //   list K: N rows, B bytes      for K = 0..3
 //   copy: T ms                   the copy of lists 0 and 2 alone
 //   sync: T ms
+//   finish: F ms
+//   check: C ms
 // Files that fail are reported on stderr, one a line; the exit status is
 // then 1, as it is when the scan is refused.
 
@@ -72,13 +77,14 @@ FileOpHooks countingHooks(int &failures)
 }
 
 // Copies every row of list k to the other side; gives the failures.
-int copyAll(int k, Lists &lists, ScanState &state, double &copied)
+int copyAll(int k, Lists &lists, ScanState &state, double &copied, CopySession &session)
 {
     int failures = 0;
     const FileOpHooks hooks = countingHooks(failures);
     const ResultModels models = lists.models();
     for (int row = models[k]->rowCount() - 1; row >= 0; --row)
-        CopiaFile(k, models, row, state.m_sDirRadice[k], state.m_sDirRadice[partner(k)], state, copied, hooks);
+        CopiaFile(k, models, row, state.m_sDirRadice[k], state.m_sDirRadice[partner(k)], state, copied, session,
+                  hooks);
     return failures;
 }
 
@@ -123,11 +129,19 @@ int main(int argc, char *argv[])
     double copied = 0;
     QElapsedTimer copyTimer;
     copyTimer.start();
-    int failures = copyAll(0, lists, state, copied) + copyAll(2, lists, state, copied);
+    CopySession session;
+    int failures = copyAll(0, lists, state, copied, session) + copyAll(2, lists, state, copied, session);
+    QElapsedTimer finishing;
+    finishing.start();
+    session.finish();
+    const qint64 finished = finishing.elapsed();
     const qint64 copyElapsed = copyTimer.elapsed();
     if (withDelete)
         failures += deleteAll(1, lists, state);
+    QElapsedTimer checking;
+    checking.start();
     scan(lists, state);
+    const qint64 checked = checking.elapsed();
     const qint64 elapsed = timer.elapsed();
 
     const ResultModels models = lists.models();
@@ -135,5 +149,7 @@ int main(int argc, char *argv[])
         std::printf("list %d: %d rows, %.0f bytes\n", k, models[k]->rowCount(), state.dTotaleLv[k]);
     std::printf("copy: %lld ms\n", static_cast<long long>(copyElapsed));
     std::printf("sync: %lld ms\n", static_cast<long long>(elapsed));
+    std::printf("finish: %lld ms\n", static_cast<long long>(finished));
+    std::printf("check: %lld ms\n", static_cast<long long>(checked));
     return failures == 0 ? 0 : 1;
 }

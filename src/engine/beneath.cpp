@@ -108,8 +108,8 @@ FsError openBeneath(int rootFd, std::string_view relative, Fd &out, int flags)
     return openBeneathByLevels(rootFd, relative, out, flags);
 }
 
-FsError makeBeneath(int rootFd, std::string_view relative, const std::function<mode_t(std::string_view)> &modeOf,
-                    Fd &out)
+FsError makeBeneath(int rootFd, std::string_view relative,
+                    const std::function<void(int levelFd, std::string_view levelPath)> &made, Fd &out)
 {
     const FsError existing = openBeneath(rootFd, relative, out);
     if (!existing || existing.cause != FsCause::System || existing.code != ENOENT)
@@ -120,14 +120,17 @@ FsError makeBeneath(int rootFd, std::string_view relative, const std::function<m
     std::string levelPath = "/";
     FsError error = forEachLevel(relative, [&](const std::string &name) {
         levelPath.append(name).push_back('/');
-        const auto openLevel = [&] {
-            return openat(current.get(), name.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-        };
-        int fd = openLevel();
+        int fd = openat(current.get(), name.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
         if (fd < 0 && errno == ENOENT) {
-            if (mkdirat(current.get(), name.c_str(), modeOf(levelPath)) != 0 && errno != EEXIST)
+            if (mkdirat(current.get(), name.c_str(), 0700) == 0) {
+                fd = openat(current.get(), name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+                if (fd >= 0)
+                    made(fd, levelPath);
+            } else if (errno == EEXIST) {
+                fd = openat(current.get(), name.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+            } else {
                 return FsError::fromErrno(errno);
-            fd = openLevel();
+            }
         }
         if (fd < 0)
             return levelError(current.get(), name, errno);

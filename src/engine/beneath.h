@@ -32,11 +32,14 @@ FsError openBeneath(int rootFd, std::string_view relative, Fd &out, int flags = 
 // The same, one level at a time; what openBeneath falls back on.
 FsError openBeneathByLevels(int rootFd, std::string_view relative, Fd &out, int flags = O_PATH);
 
-// Opens `relative` beneath rootFd, making each missing level on the way
-// with the permission bits modeOf(levelPath) gives (levelPath is the
-// relative path of that level, "/a/b/"). Levels that exist are passed.
-FsError makeBeneath(int rootFd, std::string_view relative, const std::function<mode_t(std::string_view)> &modeOf,
-                    Fd &out);
+// Opens `relative` beneath rootFd, making each missing level on the way.
+// A new level is made private (0700, whatever the umask lets through of
+// it) and handed to made(levelFd, levelPath) open for reading and never
+// through a link, so that its mode and owner are set through the
+// descriptor; levelPath is its relative path ("/a/b/"). Levels that exist
+// are passed.
+FsError makeBeneath(int rootFd, std::string_view relative,
+                    const std::function<void(int levelFd, std::string_view levelPath)> &made, Fd &out);
 
 // Opens the folder that holds `file`, beneath its root.
 FsError openFolderOf(const TreeFile &file, Fd &out, int flags = O_PATH);

@@ -1,16 +1,15 @@
 // Copying one file or link without ever exposing a half-written target:
 // the data go into a temporary file in the target's folder, which is
-// renamed over the target only when contents, permission bits and time are
-// all in place. Both folders are reached beneath their roots, and the
-// names in them are never followed if they are links.
+// renamed over the target only when contents and time are in place and
+// the source is seen unchanged. Both folders are reached beneath their
+// roots, and the names in them are never followed if they are links.
 
 #include "fsservices.h"
 
 #include "engine/beneath.h"
+#include "engine/copydata.h"
 
-#include <algorithm>
 #include <cerrno>
-#include <memory>
 #include <random>
 #include <string>
 #include <sys/stat.h>
@@ -19,65 +18,6 @@
 namespace tandara::fs {
 
 namespace {
-
-// Between two blocks the copy looks at the stop flag.
-constexpr size_t kBlock = size_t(8) << 20;
-
-bool stopped(const CopyControl &control)
-{
-    return control.stop && control.stop->load(std::memory_order_relaxed);
-}
-
-// Plain reads and writes from offset `done` up to `size`; 0 or an errno.
-int copyByReading(int from, int to, off_t done, off_t size, const CopyControl &control)
-{
-    constexpr size_t kBuffer = size_t(1) << 20;
-    static thread_local const std::unique_ptr<char[]> buffer(new char[kBuffer]);
-    while (done < size) {
-        if (stopped(control))
-            return ECANCELED;
-        const ssize_t got = pread(from, buffer.get(), size_t(std::min<off_t>(size - done, off_t(kBuffer))), done);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return errno;
-        if (got == 0)
-            return 0; // the source shrank
-        for (ssize_t put = 0; put < got;) {
-            const ssize_t n = pwrite(to, buffer.get() + put, size_t(got - put), done + put);
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n < 0)
-                return errno;
-            put += n;
-        }
-        done += got;
-    }
-    return 0;
-}
-
-// Copies the first `size` bytes (the size seen when the source was
-// opened, so a file that keeps growing is not chased); 0 or an errno.
-int copyContents(int from, int to, off_t size, const CopyControl &control)
-{
-    loff_t done = 0;
-    while (done < size) {
-        if (stopped(control))
-            return ECANCELED;
-        loff_t in = done, out = done;
-        const ssize_t n = copy_file_range(from, &in, to, &out, size_t(std::min<off_t>(size - done, off_t(kBlock))), 0);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0 && (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP))
-            return copyByReading(from, to, done, size, control);
-        if (n < 0)
-            return errno;
-        if (n == 0)
-            return 0; // the source shrank
-        done += n;
-    }
-    return 0;
-}
 
 // A name beside the target that nobody else uses.
 std::string temporaryName()
@@ -104,10 +44,12 @@ int makeTemporary(std::string &name, Make make)
     return EEXIST;
 }
 
-FsError checkTarget(int dir, const char *name, const CopyControl &control)
+// Sets `exists` when there is a target to replace.
+FsError checkTarget(int dir, const char *name, const CopyControl &control, bool &exists)
 {
     struct stat old;
-    if (fstatat(dir, name, &old, AT_SYMLINK_NOFOLLOW) != 0)
+    exists = fstatat(dir, name, &old, AT_SYMLINK_NOFOLLOW) == 0;
+    if (!exists)
         return errno == ENOENT ? FsError{} : FsError::fromErrno(errno);
     if (S_ISDIR(old.st_mode))
         return FsError::fromErrno(EISDIR);
@@ -116,34 +58,79 @@ FsError checkTarget(int dir, const char *name, const CopyControl &control)
     return {};
 }
 
-// Puts a finished temporary entry in place of the target, or removes it.
-FsError settle(int dir, const std::string &temporary, const char *target, int error)
+// Some file systems (FAT through fusefat) stamp a renamed file with the
+// time of the rename: then the source's time is set again on the target.
+// A second either way is FAT's own rounding to 2-second steps.
+FsError keepTime(int dir, const char *target, const struct stat &source)
 {
-    if (error == 0 && renameat(dir, temporary.c_str(), dir, target) != 0)
-        error = errno;
-    if (error == 0)
+    struct stat now;
+    if (fstatat(dir, target, &now, AT_SYMLINK_NOFOLLOW) == 0 && now.st_mtim.tv_sec - source.st_mtim.tv_sec <= 1
+        && source.st_mtim.tv_sec - now.st_mtim.tv_sec <= 1)
         return {};
-    unlinkat(dir, temporary.c_str(), 0);
-    return error == ECANCELED ? FsError::because(FsCause::Cancelled) : FsError::fromErrno(error);
+    const struct timespec times[2] = {source.st_atim, source.st_mtim};
+    return utimensat(dir, target, times, AT_SYMLINK_NOFOLLOW) == 0 ? FsError{} : FsError::fromErrno(errno);
+}
+
+// Puts a finished temporary entry with the source's status in place of
+// the target, or removes it.
+FsError settle(int dir, const std::string &temporary, const char *target, const struct stat &source,
+               FsError error, const CopyControl &control)
+{
+    if (!error && renameat(dir, temporary.c_str(), dir, target) != 0)
+        error = FsError::fromErrno(errno);
+    if (error) {
+        unlinkat(dir, temporary.c_str(), 0);
+        return error;
+    }
+    return control.checkTimeAfterRename ? keepTime(dir, target, source) : FsError{};
+}
+
+// The copy's failure for an errno; ECANCELED is the user's stop.
+FsError failure(int code)
+{
+    return code == ECANCELED ? FsError::because(FsCause::Cancelled) : FsError::fromErrno(code);
+}
+
+// The result of setting an owner or permission bits: a refusal by a file
+// system that cannot hold them does not count as a failure.
+int unlessRefused(int result)
+{
+    if (result == 0 || errno == EPERM || errno == ENOTSUP || errno == EOPNOTSUPP || errno == ENOSYS
+        || errno == EINVAL)
+        return 0;
+    return errno;
 }
 
 int writeTemporary(int source, const struct stat &st, int target, const CopyControl &control)
 {
-    if (const int error = copyContents(source, target, st.st_size, control))
+    if (const int error = copyData(source, target, st, control))
         return error;
-    if (geteuid() == 0 && fchown(target, st.st_uid, st.st_gid) != 0) {
-        // Keeping the owner is a courtesy; the copy stands without it.
-    }
-    if (fchmod(target, st.st_mode & 07777) != 0)
-        return errno;
+    // The new file is ours; only root can give it another owner.
+    if (geteuid() == 0 && (st.st_uid != geteuid() || st.st_gid != getegid()))
+        if (const int error = unlessRefused(fchown(target, st.st_uid, st.st_gid)))
+            return error;
+    if (const int error = unlessRefused(fchmod(target, st.st_mode & 07777)))
+        return error;
     const struct timespec times[2] = {st.st_atim, st.st_mtim};
-    if (futimens(target, times) != 0)
-        return errno;
-    return 0;
+    return futimens(target, times) == 0 ? 0 : errno;
+}
+
+bool sameTime(const struct timespec &a, const struct timespec &b)
+{
+    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+}
+
+// True when the open source still has the size and times seen at its
+// opening: nobody wrote to it while it was copied.
+bool unchanged(int source, const struct stat &seen)
+{
+    struct stat now;
+    return fstat(source, &now) == 0 && now.st_size == seen.st_size && sameTime(now.st_mtim, seen.st_mtim)
+        && sameTime(now.st_ctim, seen.st_ctim);
 }
 
 FsError copyRegular(int sourceDir, const char *sourceName, int targetDir, const char *targetName,
-                    const CopyControl &control)
+                    bool replacing, const CopyControl &control)
 {
     // O_NONBLOCK: should a pipe have been swapped in since the check, the
     // open returns at once instead of waiting for a writer.
@@ -163,14 +150,22 @@ FsError copyRegular(int sourceDir, const char *sourceName, int targetDir, const 
     });
     if (created != 0)
         return FsError::fromErrno(created);
-    int error = writeTemporary(from.get(), st, to.get(), control);
-    if (to.reset() != 0 && error == 0)
-        error = errno;
-    return settle(targetDir, temporary, targetName, error);
+    FsError error;
+    if (const int code = writeTemporary(from.get(), st, to.get(), control))
+        error = failure(code);
+    else if (!unchanged(from.get(), st))
+        error = FsError::because(FsCause::Changed);
+    // An old target is replaced only by a new file that is on the disk,
+    // so that a power cut cannot leave an empty file in its place.
+    if (!error && replacing && fsync(to.get()) != 0)
+        error = FsError::fromErrno(errno);
+    if (to.reset() != 0 && !error)
+        error = FsError::fromErrno(errno);
+    return settle(targetDir, temporary, targetName, st, error, control);
 }
 
 FsError copyLink(int sourceDir, const char *sourceName, const struct stat &st, int targetDir,
-                 const char *targetName)
+                 const char *targetName, const CopyControl &control)
 {
     std::string text(size_t(st.st_size) + 1, '\0');
     for (;;) {
@@ -192,33 +187,49 @@ FsError copyLink(int sourceDir, const char *sourceName, const struct stat &st, i
     if (geteuid() == 0)
         (void)fchownat(targetDir, temporary.c_str(), st.st_uid, st.st_gid, AT_SYMLINK_NOFOLLOW);
     const struct timespec times[2] = {st.st_atim, st.st_mtim};
-    const int error = utimensat(targetDir, temporary.c_str(), times, AT_SYMLINK_NOFOLLOW) == 0 ? 0 : errno;
-    return settle(targetDir, temporary, targetName, error);
+    FsError error;
+    if (utimensat(targetDir, temporary.c_str(), times, AT_SYMLINK_NOFOLLOW) != 0)
+        error = FsError::fromErrno(errno);
+    return settle(targetDir, temporary, targetName, st, error, control);
+}
+
+// The folder of `file`: the one the caller keeps open (given), or one
+// opened here beneath the root into `opened`.
+FsError folderOf(const TreeFile &file, int given, Fd &opened, int &folder)
+{
+    folder = given;
+    if (given >= 0)
+        return {};
+    FsError error = openFolderOf(file, opened);
+    folder = opened.get();
+    return error;
 }
 
 } // namespace
 
 FsError copyFile(const TreeFile &source, const TreeFile &target, const CopyControl &control)
 {
-    Fd sourceDir, targetDir;
-    if (FsError error = openFolderOf(source, sourceDir))
+    Fd openedSource, openedTarget;
+    int sourceDir = -1, targetDir = -1;
+    if (FsError error = folderOf(source, control.sourceFolder, openedSource, sourceDir))
         return error;
-    if (FsError error = openFolderOf(target, targetDir))
+    if (FsError error = folderOf(target, control.targetFolder, openedTarget, targetDir))
         return error;
     const char *sourceName = source.name.c_str();
     const char *targetName = target.name.c_str();
     struct stat st;
-    if (fstatat(sourceDir.get(), sourceName, &st, AT_SYMLINK_NOFOLLOW) != 0)
+    if (fstatat(sourceDir, sourceName, &st, AT_SYMLINK_NOFOLLOW) != 0)
         return FsError::fromErrno(errno);
     if (S_ISDIR(st.st_mode))
         return FsError::fromErrno(EISDIR);
     if (!S_ISREG(st.st_mode) && !S_ISLNK(st.st_mode))
         return FsError::because(FsCause::NotRegular);
-    if (FsError error = checkTarget(targetDir.get(), targetName, control))
+    bool replacing = false;
+    if (FsError error = checkTarget(targetDir, targetName, control, replacing))
         return error;
     if (S_ISLNK(st.st_mode))
-        return copyLink(sourceDir.get(), sourceName, st, targetDir.get(), targetName);
-    return copyRegular(sourceDir.get(), sourceName, targetDir.get(), targetName, control);
+        return copyLink(sourceDir, sourceName, st, targetDir, targetName, control);
+    return copyRegular(sourceDir, sourceName, targetDir, targetName, replacing, control);
 }
 
 } // namespace tandara::fs

@@ -4,7 +4,9 @@
 
 #include <cerrno>
 #include <cstring>
+#include <linux/magic.h>
 #include <sys/stat.h>
+#include <sys/statfs.h>
 #include <sys/statvfs.h>
 
 namespace tandara::fs {
@@ -69,6 +71,12 @@ FsError deleteFile(const TreeFile &file)
         return error;
     }
     return {};
+}
+
+bool renameMayChangeTime(int dir)
+{
+    struct statfs fs;
+    return fstatfs(dir, &fs) != 0 || fs.f_type == FUSE_SUPER_MAGIC;
 }
 
 std::optional<uint64_t> freeSpace(const std::string &path)

@@ -12,6 +12,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -56,14 +57,43 @@ struct CopyControl {
     // Set from another thread to stop a copy between two blocks; the copy
     // then fails with FsCause::Cancelled and the target stays as it was.
     const std::atomic<bool> *stop = nullptr;
+    // Called on the copying thread after each block (a whole clone counts
+    // as one) with the bytes copied so far. Tests change the source here
+    // to meet a file that is rewritten while it is copied.
+    std::function<void(int64_t copied)> afterBlock;
+    // The folders of source and target, open beneath their roots, where
+    // the caller keeps them open across the files of one folder (a copy
+    // command does); -1 has the copy open them itself.
+    int sourceFolder = -1;
+    int targetFolder = -1;
+    // Whether the target's file system may stamp a renamed file with the
+    // time of the rename (FAT through FUSE does), so that the time is read
+    // back after the rename and set again. A caller that knows the target's
+    // file system does not (see renameMayChangeTime) spares that call.
+    bool checkTimeAfterRename = true;
 };
 
+// True when a file renamed in the open folder dir may take the time of
+// the rename: on file systems served through FUSE.
+bool renameMayChangeTime(int dir);
+
 // Copies a regular file or a link over target, carrying contents (or the
-// link's text), last-write time and the permission bits. The new file is
-// written beside the target under a temporary name and renamed over it
-// only once whole, so a failure leaves any old target as it was. The
-// target's folder must exist. Anything but a regular file or a link is
-// refused (FsCause::NotRegular), also when it was swapped in since the
+// link's text) and last-write time, which must both arrive, and owner (as
+// root) and permission bits where the target's file system accepts them:
+// a refusal by one that cannot hold them (FAT, NTFS through FUSE, CIFS,
+// sshfs) does not fail the copy. The new file is written beside the
+// target under a temporary name and renamed over it only once whole, and
+// flushed to disk first when it replaces an old target, so neither a
+// failure nor a power cut leaves any old target damaged.
+//
+// The contents copied are the size seen when the source was opened; holes
+// of a sparse file stay holes, and a file system that can share extents
+// (btrfs, XFS) shares them. Should the source's size, last-write or
+// change time differ afterwards from what they were at its opening, the
+// copy is torn: it fails with FsCause::Changed and the old target stays.
+//
+// The target's folder must exist. Anything but a regular file or a link
+// is refused (FsCause::NotRegular), also when it was swapped in since the
 // scan, so a pipe cannot hang the copy nor a device fill the disk.
 FsError copyFile(const TreeFile &source, const TreeFile &target, const CopyControl &control = {});
 

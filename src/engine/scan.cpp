@@ -3,6 +3,7 @@
 #include "engine/holdback.h"
 #include "engine/roots.h"
 #include "engine/sincro.h"
+#include "engine/timerule.h"
 
 #include <sys/resource.h>
 
@@ -41,7 +42,8 @@ bool runScan(ScanState &state, ResultLists lists, const WalkHooks &hooks, ReadAh
     state.m_sDirRadice[2] = state.m_sDirRadice[0];
     state.m_sDirRadice[3] = state.m_sDirRadice[1];
     state.bAnnulla = false;
-    Sincro sincro(lists, state, hooks);
+    Sincro sincro(lists, state, hooks,
+                  timeRuleFor(state.m_sDirRadice[0], state.m_sDirRadice[1], readMountTable()));
     sincro.startReading(state.m_sDirRadice[0], state.m_sDirRadice[1], reading);
     sincro.ScansioneOrigine(state.m_sDirRadice[0], *lists[0], state.m_sDirRadice[0]);
     if (cancelled(state, lists))

@@ -12,10 +12,12 @@ namespace tandara {
 // Runs the origin walk into list 0, then the destination walk, from the
 // roots m_sDirRadice[0] and [1] (which must be set). The roots are first
 // resolved to their real paths (resolveRoots); roots that overlap are
-// refused before anything is walked. Sets the roots of lists 2 and 3,
-// clears the cancel flag first and, after a complete scan, holds back the
-// rows under folders the other side could not read (unreadFolders lists
-// those folders) and stores the row counts in m_lNumItems.
+// refused before anything is walked. Times are compared under the rule
+// the roots' file systems call for (timerule.h). Sets the roots of lists
+// 2 and 3, clears the cancel flag first and, after a complete scan, holds
+// back the rows under folders the other side could not read
+// (unreadFolders lists those folders) and stores the row counts in
+// m_lNumItems.
 // Returns false when cancelled or refused: then the totals are zero and
 // all four lists are empty. The lists are assumed empty and the totals
 // zero on entry.

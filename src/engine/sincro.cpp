@@ -8,8 +8,8 @@ std::string_view TogliNull(std::string_view text)
     return nul == std::string_view::npos ? text : text.substr(0, nul);
 }
 
-Sincro::Sincro(ResultLists lists, ScanState &state, WalkHooks hooks)
-    : lists_(lists), state_(state), hooks_(std::move(hooks))
+Sincro::Sincro(ResultLists lists, ScanState &state, WalkHooks hooks, TimeRule timeRule)
+    : lists_(lists), state_(state), hooks_(std::move(hooks)), timeRule_(timeRule)
 {
 }
 
@@ -101,7 +101,7 @@ void Sincro::ConfrontaFile(std::string_view name, std::string_view folder, int64
     const std::optional<int64_t> originTime = originRow.mtime;
     state_.dTotaleLv[0] -= double(originSize);
     origin.removeSlot(*slot);
-    if (originSize == size && originTime == mtime)
+    if (originSize == size && originTime && timeRule_.same(*originTime, mtime))
         return;
     state_.dTotaleLv[2] += double(originSize);
     lists_[2]->append(name, folder, originSize, originTime, false);

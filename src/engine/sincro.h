@@ -10,13 +10,16 @@
 //                        list 0 and, when size or time differ, becomes a
 //                        pair of rows in lists 2 and 3.
 //
-// Two files are the same when key, size in bytes and last-write time to
-// the second are equal; the values are compared, never their texts.
-// Keys are compared byte for byte, so letter case counts.
+// Two files are the same when key and size in bytes are equal and their
+// last-write times to the second are equal under the scan's TimeRule
+// (exact, or within a second where a root lies on FAT); the values are
+// compared, never their texts. Keys are compared byte for byte, so letter
+// case counts.
 
 #include "engine/keyindex.h"
 #include "engine/readahead.h"
 #include "engine/scanstate.h"
+#include "engine/timerule.h"
 #include "engine/walker.h"
 
 #include <array>
@@ -32,7 +35,7 @@ std::string_view TogliNull(std::string_view text);
 
 class Sincro {
 public:
-    Sincro(ResultLists lists, ScanState &state, WalkHooks hooks);
+    Sincro(ResultLists lists, ScanState &state, WalkHooks hooks, TimeRule timeRule = {});
 
     // Starts reading both trees ahead of their walks (readahead.h), so that
     // the destination is read while the origin is walked, and a share's
@@ -63,6 +66,7 @@ private:
     ResultLists lists_;
     ScanState &state_;
     WalkHooks hooks_;
+    TimeRule timeRule_;
     KeyIndex index_;
     std::unique_ptr<ReadAhead> reads_;
     std::array<std::string, 2> readFolders_; // the folder each side's read-ahead starts from

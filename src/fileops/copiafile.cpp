@@ -1,6 +1,5 @@
 #include "copiafile.h"
 
-#include "fileops/creadir.h"
 #include "fileops/optexts.h"
 
 namespace tandara {
@@ -31,18 +30,21 @@ void settleSingle(int m_iNumLv, const ResultModels &lists, int row, ScanState &s
 
 std::optional<int> CopiaFile(int m_iNumLv, const ResultModels &lists, int row, const std::string &sDirPart,
                              const std::string &sDirPart2, ScanState &state, double &m_dCopiati,
-                             const FileOpHooks &hooks)
+                             CopySession &session, const FileOpHooks &hooks)
 {
     const ResultRow entry = lists[m_iNumLv]->list().row(size_t(row));
     const TreeFile source{sDirPart, std::string(entry.folder), std::string(entry.name)};
     const TreeFile target{sDirPart2, source.folder, source.name};
 
-    CreaDir(target.root, target.folder);
+    const OpenFolders folders = session.enterFolder(source, target);
     // A modified file's old copy may carry a read-only mark: for lists 2
     // and 3 the copy replaces it all the same. The mark is not cleared
     // beforehand, so a copy that fails leaves the old copy as it was.
     fs::CopyControl control;
     control.replaceReadOnly = m_iNumLv >= 2;
+    control.sourceFolder = folders.source;
+    control.targetFolder = folders.target;
+    control.checkTimeAfterRename = folders.renameMayChangeTime;
     if (const fs::FsError error = hooks.copy(source, target, control)) {
         if (error.cause != fs::FsCause::Cancelled)
             hooks.report(copyFailureText(error, source.full(), target.full()));

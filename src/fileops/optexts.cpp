@@ -9,8 +9,6 @@ namespace tandara {
 
 namespace {
 
-constexpr size_t kLongestName = 255;
-
 QString linkOnPathText(const std::string &path)
 {
     return QStringLiteral("Una cartella del percorso è un collegamento, che non viene seguito: ") + displayName(path);
@@ -31,7 +29,7 @@ QString copyFailureText(const fs::FsError &error, const std::string &source, con
     case fs::FsCause::Cancelled:
         break;
     }
-    if (error.code == ENAMETOOLONG || source.size() > kLongestName || target.size() > kLongestName)
+    if (error.code == ENAMETOOLONG)
         return QStringLiteral("Nome troppo lungo, impossibile copiarlo.");
     return QString::number(error.code) + QLatin1Char(' ') + QString::fromLocal8Bit(error.description);
 }

@@ -10,10 +10,12 @@
 namespace tandara {
 
 // The message for a file that could not be copied: "Nome troppo lungo,
-// impossibile copiarlo." when the system found a name too long or either
-// full name is over 255 bytes; a text of ours naming the file when it was
-// not a regular file or a link, or a folder on its way was a link;
-// otherwise the error number, a blank and the system's description.
+// impossibile copiarlo." when the system found a name too long
+// (ENAMETOOLONG; paths of any length up to the system's limit are
+// ordinary); a text of ours naming the file when it was not a regular
+// file or a link, a folder on its way was a link, or it changed while it
+// was copied; otherwise the error number, a blank and the system's
+// description.
 QString copyFailureText(const fs::FsError &error, const std::string &source, const std::string &target);
 
 // The message for a file that could not be deleted: the description alone,

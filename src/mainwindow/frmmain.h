@@ -9,6 +9,7 @@
 
 #include "engine/scanstate.h"
 #include "fileops/commandsteps.h"
+#include "fileops/copysession.h"
 #include "fileops/rowop.h"
 #include "fileops/ui/frmanimate.h"
 #include "lists/resultlistmodel.h"
@@ -59,7 +60,8 @@ public:
 
     // Copy and delete of the selected rows (row positions are 0-based).
     void Copia(int m_iNumLv);
-    void CopiaFile(int m_iNumLv, int lRiga, const std::string &sDirPart, const std::string &sDirPart2);
+    void CopiaFile(int m_iNumLv, int lRiga, const std::string &sDirPart, const std::string &sDirPart2,
+                   CopySession &session);
     void Elimina();
     void CancellaFile(int m_iNumLv, const TreeFile &sNomeFile, int lRiga);
     // The progress dialog of the running copy or delete, if any; a dialog
@@ -127,6 +129,7 @@ private:
     frmAnimate &openProgressDialog(const QString &caption, const QString &operation);
     void closeProgressDialog();
     const FileOpHooks &fileOpHooks();
+    void finishCopy(CopySession &session);
     void yieldToEvents();
     std::optional<SelectionSizes> sizeSelectedRows(const ResultList &list);
 

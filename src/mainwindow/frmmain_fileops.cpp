@@ -78,6 +78,19 @@ std::optional<SelectionSizes> frmMain::sizeSelectedRows(const ResultList &list)
     });
 }
 
+// Ends a copy command on the file worker: flushing a slow stick can take
+// a while, and the window keeps painting meanwhile.
+void frmMain::finishCopy(CopySession &session)
+{
+    fileOpHooks(); // the worker
+    worker_->run(
+        [&session](const std::atomic<bool> &) {
+            session.finish();
+            return fs::FsError{};
+        },
+        [] { QCoreApplication::processEvents(); }, {});
+}
+
 const FileOpHooks &frmMain::fileOpHooks()
 {
     if (!worker_) {
@@ -118,6 +131,7 @@ void frmMain::Copia(int m_iNumLv)
     }
     lIdAnimazione = 101;
     openProgressDialog(QStringLiteral("Copia File"), QStringLiteral("Sto copiando:"));
+    CopySession session;
     sinceYield_.invalidate(); // the first file of a pass always yields
     for (int i = list.rowCount(); i >= 1; --i) {
         if (!list.list().isSelected(size_t(i - 1)))
@@ -128,19 +142,24 @@ void frmMain::Copia(int m_iNumLv)
                 dialog->setCaption(percentLine(m_dCopiati, m_dTotCopia, Operation::Copy));
         }
         yieldToEvents();
-        CopiaFile(m_iNumLv, i - 1, sDirPart, sDirPart2);
+        CopiaFile(m_iNumLv, i - 1, sDirPart, sDirPart2, session);
         if (state.bAnnulla)
-            return;
+            break;
     }
+    finishCopy(session);
+    if (state.bAnnulla)
+        return;
     Ripristina();
     if (list.rowCount() == 0)
         cpvCopia[m_iNumLv]->setEnabled(false);
 }
 
-void frmMain::CopiaFile(int m_iNumLv, int lRiga, const std::string &sDirPart, const std::string &sDirPart2)
+void frmMain::CopiaFile(int m_iNumLv, int lRiga, const std::string &sDirPart, const std::string &sDirPart2,
+                        CopySession &session)
 {
     const std::optional<int> tab = tandara::CopiaFile(m_iNumLv, {models[0], models[1], models[2], models[3]},
-                                                      lRiga, sDirPart, sDirPart2, state, m_dCopiati, fileOpHooks());
+                                                      lRiga, sDirPart, sDirPart2, state, m_dCopiati, session,
+                                                      fileOpHooks());
     if (tab)
         ScriviPanel(*tab);
 }

@@ -3,9 +3,12 @@
 
 #include "engine/fsservices.h"
 #include "engine/scanstate.h"
+#include "support/nobody.h"
 #include "support/temptree.h"
 
 #include <atomic>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -172,6 +175,26 @@ TEST(DeleteFile, ReadOnlyFilesGoAndLinksGoAsLinks)
     EXPECT_TRUE(namesIn(tree.path()).empty());
     EXPECT_TRUE(fsys::exists(outside / "kept"));
     EXPECT_EQ(fs::deleteFile(at(tree, "gone")).code, ENOENT);
+}
+
+// Regression: a delete that failed after clearing the read-only mark left
+// the file without it.
+TEST(DeleteFile, AFailedDeletePutsTheReadOnlyMarkBack)
+{
+    TempDir tree;
+    writeFile(tree / "ro", 1, 1500000000);
+    chmod((tree / "ro").c_str(), 0444);
+    // nobody owns the file, so may clear its mark, but cannot write the
+    // folder, so cannot remove it.
+    chmod(tree.path().c_str(), 0755);
+    if (chown((tree / "ro").c_str(), 65534, 65534) != 0)
+        GTEST_SKIP() << "giving the file to nobody needs root: " << strerror(errno);
+    const NobodyRun run = runAsNobody([&] { return fs::deleteFile(at(tree, "ro")).code; });
+    TANDARA_SKIP_UNLESS_OK(run);
+    EXPECT_EQ(run.result, EACCES);
+    struct stat st;
+    ASSERT_EQ(stat((tree / "ro").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0444u);
 }
 
 TEST(FolderServices, FreeSpaceClimbsToAnExistingFolder)

@@ -65,11 +65,12 @@ TEST(CommandTexts, FailureMessages)
 {
     const fs::FsError denied = fs::FsError::fromErrno(EACCES);
     const QString description = QString::fromLocal8Bit(strerror(EACCES));
-    const std::string at255(255, 'a');
-    const std::string at256(256, 'a');
-    EXPECT_EQ(copyFailureText(denied, at255, at255), QString::number(EACCES) + " " + description);
-    EXPECT_EQ(copyFailureText(denied, at256, "/x"), "Nome troppo lungo, impossibile copiarlo.");
-    EXPECT_EQ(copyFailureText(denied, "/x", at256), "Nome troppo lungo, impossibile copiarlo.");
+    // Paths up to the system's limit are ordinary: a long one shows the
+    // system's own error; only the system's "too long" gets its text.
+    const std::string longPath = "/" + std::string(4000, 'a');
+    EXPECT_EQ(copyFailureText(denied, longPath, longPath), QString::number(EACCES) + " " + description);
+    EXPECT_EQ(copyFailureText(fs::FsError::fromErrno(ENOSPC), "/x", longPath),
+              QString::number(ENOSPC) + " " + QString::fromLocal8Bit(strerror(ENOSPC)));
     EXPECT_EQ(copyFailureText(fs::FsError::fromErrno(ENAMETOOLONG), "/x", "/y"),
               "Nome troppo lungo, impossibile copiarlo.");
     EXPECT_EQ(deleteFailureText(denied, "/x"), description);
@@ -77,6 +78,8 @@ TEST(CommandTexts, FailureMessages)
     const fs::FsError link = fs::FsError::because(fs::FsCause::LinkOnPath);
     EXPECT_TRUE(deleteFailureText(link, "/r/w/f").endsWith("/r/w/f"));
     EXPECT_TRUE(copyFailureText(fs::FsError::because(fs::FsCause::NotRegular), "/o/pipe", "/d/pipe").endsWith("/o/pipe"));
+    EXPECT_EQ(copyFailureText(fs::FsError::because(fs::FsCause::Changed), "/o/log", "/d/log"),
+              "Il file è cambiato durante la copia: /o/log");
 }
 
 } // namespace

@@ -17,17 +17,23 @@ namespace {
 
 TEST(CreaDir, MakesEveryMissingLevelAndPassesExistingOnes)
 {
-    TempDir dir;
+    TempDir source, dir;
+    using Levels = std::vector<std::string>;
     EXPECT_FALSE(EsisteDir(dir / "a/b/c/"));
-    CreaDir(dir.path(), "/a/b/c/");
+    MadeFolders made = CreaDir(source.path(), dir.path(), "/a/b/c/");
+    EXPECT_TRUE(made.folder);
+    EXPECT_EQ(made.levels, (Levels{"/a/", "/a/b/", "/a/b/c/"}));
     EXPECT_TRUE(EsisteDir(dir / "a/b/c"));
-    CreaDir(dir.path(), "/a/b/c/d/"); // the levels above exist already
+    // The levels above exist already.
+    EXPECT_EQ(CreaDir(source.path(), dir.path(), "/a/b/c/d/").levels, Levels{"/a/b/c/d/"});
     EXPECT_TRUE(EsisteDir(dir / "a/b/c/d"));
     writeFile(dir / "file", 1, 1600000000);
-    CreaDir(dir.path(), "/file/x/"); // refused silently
+    made = CreaDir(source.path(), dir.path(), "/file/x/"); // refused silently
+    EXPECT_FALSE(made.folder);
+    EXPECT_TRUE(made.levels.empty());
     EXPECT_FALSE(EsisteDir(dir / "file/x"));
     // A root removed when it became empty is made again first.
-    CreaDir(dir / "gone/root", "/x/");
+    EXPECT_EQ(CreaDir(source.path(), dir / "gone/root", "/x/").levels, (Levels{"/", "/x/"}));
     EXPECT_TRUE(EsisteDir(dir / "gone/root/x"));
 }
 
@@ -35,7 +41,7 @@ TEST(CreaDir, NeverMakesAFolderThroughALink)
 {
     TempDir dir, outside;
     ASSERT_EQ(symlink(outside.path().c_str(), (dir / "w").c_str()), 0);
-    CreaDir(dir.path(), "/w/new/");
+    CreaDir(dir.path(), dir.path(), "/w/new/");
     EXPECT_FALSE(EsisteDir(outside / "new"));
 }
 

@@ -40,19 +40,23 @@ TEST_F(FullVolume, FreeSpaceIsMeasuredAtTheNearestExistingFolder)
     EXPECT_LE(free, 1u << 20);
 }
 
+// On a path over 255 bytes, which shows the system's own error as any
+// other path does.
 TEST_F(FullVolume, ACopyThatFailsPartWayLeavesTheOldTargetByteIdentical)
 {
     SyncTrees onSmall(t.origin, small);
-    makeTree(t.origin, {{"big.bin", 2 << 20, 1600000000}});
-    makeTree(small, {{"big.bin", 1000, 1500000000}});
+    const std::string folder = std::string(150, 'f');
+    const std::string name = std::string(150, 'b');
+    makeTree(t.origin, {{folder + "/" + name, 2 << 20, 1600000000}});
+    makeTree(small, {{folder + "/" + name, 1000, 1500000000}});
     onSmall.scan();
     ASSERT_EQ(onSmall.rows(2), 1u);
 
     EXPECT_EQ(onSmall.copy(2, 0), std::nullopt);
     EXPECT_EQ(onSmall.messages,
               QStringList{QString::number(ENOSPC) + " " + QString::fromLocal8Bit(strerror(ENOSPC))});
-    EXPECT_EQ(readFile(small + "/big.bin"), std::string(1000, 'x'));
-    EXPECT_EQ(entriesOf(small), (std::set<std::string>{".", "..", "big.bin"}));
+    EXPECT_EQ(readFile(small + "/" + folder + "/" + name), std::string(1000, 'x'));
+    EXPECT_EQ(entriesOf(small + "/" + folder), (std::set<std::string>{".", "..", name}));
     EXPECT_EQ(onSmall.rows(2), 1u);
     EXPECT_EQ(onSmall.rows(3), 1u);
     EXPECT_EQ(onSmall.state.dTotaleLv[2], double(2 << 20));

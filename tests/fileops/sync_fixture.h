@@ -65,7 +65,7 @@ public:
     std::optional<int> copy(int k, int row)
     {
         return CopiaFile(k, models(), row, state.m_sDirRadice[k], state.m_sDirRadice[partner(k)], state, done,
-                         hooks);
+                         session, hooks);
     }
 
     TreeFile fileOf(int k, int row)
@@ -84,6 +84,7 @@ public:
     std::string dest;
     ResultListModel l0{IconKey::NuovoO}, l1{IconKey::NuovoD}, l2{IconKey::AggiornatoO}, l3{IconKey::AggiornatoD};
     ScanState state;
+    CopySession session; // the copy command the copies belong to; finish() is the test's
     FileOpHooks hooks;
     QStringList messages;
     double done = 0; // m_dCopiati or m_dEliminati

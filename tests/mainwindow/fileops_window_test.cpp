@@ -76,6 +76,28 @@ TEST_F(MainWindowTest, CancelFromTheDialogFinishesTheFileInHandAndStops)
     EXPECT_TRUE(window->cpvEsci->isVisible());
 }
 
+// The copy command ends as a whole also when cancelled: the folders it
+// wrote into take the origin's times.
+TEST_F(MainWindowTest, ACancelledCopyStillEndsTheCommand)
+{
+    makeTree(origin.path(), {{"f/1", 1, T}, {"f/2", 1, T}, {"f/3", 1, T}});
+    setTime(origin / "f", T + 7);
+    scan(origin.path(), dest.path());
+    window->lvFiles[0]->selectAllRows();
+    QTimer canceller;
+    QObject::connect(&canceller, &QTimer::timeout, [&] {
+        if (frmAnimate *dialog = window->progressDialog(); dialog && !dialog->isClosing()) {
+            emit dialog->cpvAnnulla->clicked();
+            canceller.stop();
+        }
+    });
+    canceller.start(0);
+    window->Copia(0);
+    ASSERT_EQ(window->models[0]->rowCount(), 2);
+    EXPECT_EQ(fsys::last_write_time(dest / "f").time_since_epoch(),
+              fsys::last_write_time(origin / "f").time_since_epoch());
+}
+
 TEST_F(MainWindowTest, CopyOfAModifiedFileSettlesThePair)
 {
     makeTree(origin.path(), {{"m", 4, T}});
