@@ -9,6 +9,7 @@
 
 #include "engine/scanstate.h"
 #include "fileops/commandsteps.h"
+#include "fileops/optexts.h"
 #include "fileops/copysession.h"
 #include "fileops/rowop.h"
 #include "fileops/ui/frmanimate.h"
@@ -130,13 +131,21 @@ private:
     void closeProgressDialog();
     const FileOpHooks &fileOpHooks();
     void finishCopy(CopySession &session);
+    bool yieldDue() const;
     void yieldToEvents();
+    void showFileInDialog(std::string_view name, double done, double total, Operation operation);
+    void beginPass();
+    void endPass();
+    void showPanelOfFile(int tab);
+    void writePendingPanel();
     std::optional<SelectionSizes> sizeSelectedRows(const ResultList &list);
 
     bool scanning_ = false;
     std::unique_ptr<FileWorker> worker_;
     FileOpHooks fileOps_;
     QElapsedTimer sinceYield_;
+    bool inPass_ = false;   // a copy or delete pass is running
+    int pendingPanel_ = -1; // the panel tab to write at the pass's next yield
     bool busyPointer_ = false;
     QPointer<frmAnimate> progress_;
 };

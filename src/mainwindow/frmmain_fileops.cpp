@@ -30,13 +30,62 @@ constexpr qint64 kYieldInterval = 40; // ms
 
 } // namespace
 
-// Serves the window, but at most every kYieldInterval within a pass.
+// Within a pass the window is served at most every kYieldInterval: its
+// per-file labels would be repainted only then, so they are written only
+// when it is due, with the file in hand.
+bool frmMain::yieldDue() const
+{
+    return !sinceYield_.isValid() || sinceYield_.elapsed() >= kYieldInterval;
+}
+
+// Serves the window; the status panel of the files handled since the last
+// yield is written first.
 void frmMain::yieldToEvents()
 {
-    if (sinceYield_.isValid() && sinceYield_.elapsed() < kYieldInterval)
-        return;
+    writePendingPanel();
     QCoreApplication::processEvents();
     sinceYield_.start();
+}
+
+// The dialog's file name and, once there is something to count, the
+// percentage line.
+void frmMain::showFileInDialog(std::string_view name, double done, double total, Operation operation)
+{
+    if (frmAnimate *dialog = progressDialog()) {
+        dialog->setFileName(displayName(name));
+        if (total > 0)
+            dialog->setCaption(percentLine(done, total, operation));
+    }
+}
+
+void frmMain::beginPass()
+{
+    inPass_ = true;
+    sinceYield_.invalidate(); // the first file of a pass always yields
+}
+
+void frmMain::endPass()
+{
+    inPass_ = false;
+    writePendingPanel();
+}
+
+void frmMain::showPanelOfFile(int tab)
+{
+    // Within a pass the labels would be repainted only at the next yield:
+    // writing them for every file of a run of small files costs more than
+    // the files. They are written once, at that yield or the pass's end.
+    if (inPass_)
+        pendingPanel_ = tab;
+    else
+        ScriviPanel(tab);
+}
+
+void frmMain::writePendingPanel()
+{
+    if (pendingPanel_ >= 0)
+        ScriviPanel(pendingPanel_);
+    pendingPanel_ = -1;
 }
 
 void frmMain::enterOperationState()
@@ -73,7 +122,8 @@ std::optional<SelectionSizes> frmMain::sizeSelectedRows(const ResultList &list)
     // The window is served after each selected row; a cancel ends the pass.
     sinceYield_.invalidate();
     return sizeSelection(list, [this] {
-        yieldToEvents();
+        if (yieldDue())
+            yieldToEvents();
         return !state.bAnnulla;
     });
 }
@@ -132,20 +182,19 @@ void frmMain::Copia(int m_iNumLv)
     lIdAnimazione = 101;
     openProgressDialog(QStringLiteral("Copia File"), QStringLiteral("Sto copiando:"));
     CopySession session;
-    sinceYield_.invalidate(); // the first file of a pass always yields
+    beginPass();
     for (int i = list.rowCount(); i >= 1; --i) {
         if (!list.list().isSelected(size_t(i - 1)))
             continue;
-        if (frmAnimate *dialog = progressDialog()) {
-            dialog->setFileName(displayName(list.list().row(size_t(i - 1)).name));
-            if (m_dTotCopia > 0)
-                dialog->setCaption(percentLine(m_dCopiati, m_dTotCopia, Operation::Copy));
+        if (yieldDue()) {
+            showFileInDialog(list.list().row(size_t(i - 1)).name, m_dCopiati, m_dTotCopia, Operation::Copy);
+            yieldToEvents();
         }
-        yieldToEvents();
         CopiaFile(m_iNumLv, i - 1, sDirPart, sDirPart2, session);
         if (state.bAnnulla)
             break;
     }
+    endPass();
     finishCopy(session);
     if (state.bAnnulla)
         return;
@@ -161,7 +210,7 @@ void frmMain::CopiaFile(int m_iNumLv, int lRiga, const std::string &sDirPart, co
                                                       lRiga, sDirPart, sDirPart2, state, m_dCopiati, session,
                                                       fileOpHooks());
     if (tab)
-        ScriviPanel(*tab);
+        showPanelOfFile(*tab);
 }
 
 void frmMain::Elimina()
@@ -182,22 +231,23 @@ void frmMain::Elimina()
     if (!sizes)
         return;
     m_dTotElimina = sizes->total;
-    sinceYield_.invalidate(); // the first file of a pass always yields
+    beginPass();
     for (int i = list.rowCount(); i >= 1; --i) {
         if (!list.list().isSelected(size_t(i - 1)))
             continue;
         const ResultRow row = list.list().row(size_t(i - 1));
         const TreeFile sNomeFile{root, std::string(row.folder), std::string(row.name)};
-        if (frmAnimate *dialog = progressDialog()) {
-            dialog->setFileName(displayName(row.name));
-            if (m_dTotElimina > 0)
-                dialog->setCaption(percentLine(m_dEliminati, m_dTotElimina, Operation::Delete));
+        if (yieldDue()) {
+            showFileInDialog(row.name, m_dEliminati, m_dTotElimina, Operation::Delete);
+            yieldToEvents();
         }
-        yieldToEvents();
         CancellaFile(index, sNomeFile, i - 1);
         if (state.bAnnulla)
-            return;
+            break;
     }
+    endPass();
+    if (state.bAnnulla)
+        return;
     closeProgressDialog();
     setEnabled(true);
     if (askYesNo(this, QStringLiteral("Vuoi cancellare le eventuali Directory vuote?"))) {
@@ -215,7 +265,7 @@ void frmMain::CancellaFile(int m_iNumLv, const TreeFile &sNomeFile, int lRiga)
     const std::optional<int> tab = tandara::CancellaFile(m_iNumLv, sNomeFile, {models[0], models[1], models[2], models[3]},
                                                          lRiga, state, m_dEliminati, fileOpHooks());
     if (tab)
-        ScriviPanel(*tab);
+        showPanelOfFile(*tab);
 }
 
 } // namespace tandara

@@ -9,6 +9,7 @@
 #include "widgets/programicon.h"
 #include "widgets/resultlistview.h"
 
+#include <QLabel>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
@@ -229,6 +230,32 @@ TEST_F(MainWindowTest, ProgressDialogPlaysItsClipAndAnyCloseCancels)
     EXPECT_EQ(window->models[0]->rowCount(), 2) << "the file in hand is copied, then the run stops";
     EXPECT_TRUE(window->state.bAnnulla);
     EXPECT_TRUE(window->isEnabled());
+}
+
+} // namespace
+} // namespace tandara::test
+
+namespace tandara::test {
+namespace {
+
+// Within a pass the status panel is written at the yields, not after every
+// file; a pass that ends, also by a cancel, still leaves the panel of its
+// last file, as writing it after every file would.
+TEST_F(MainWindowTest, APassEndsWithThePanelOfItsLastFile)
+{
+    makeTree(origin.path(), {{"m1", 4, T}, {"m2", 4, T}, {"m3", 4, T}});
+    makeTree(dest.path(), {{"m1", 2, T}, {"m2", 2, T}, {"m3", 2, T}});
+    scan(origin.path(), dest.path());
+    window->lvFiles[2]->selectAllRows();
+    window->m_iLvCorrente = 2;
+    QObject::connect(window->models[2], &QAbstractItemModel::rowsRemoved, window.get(), [&] {
+        if (frmAnimate *dialog = window->progressDialog(); dialog && !dialog->isClosing())
+            emit dialog->cpvAnnulla->clicked();
+    });
+    window->Elimina();
+    EXPECT_EQ(window->models[2]->rowCount(), 2);
+    EXPECT_EQ(window->lblStBar[0]->text(), " 02 file/ 00 kb") << "list 2's figures, written after the file";
+    EXPECT_EQ(window->lblStBar[1]->text(), " 02 file/ 00 kb   ");
 }
 
 } // namespace
