@@ -7,11 +7,16 @@
 #include <mutex>
 #include <queue>
 #include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 #include <thread>
 
 namespace tandara {
 
 namespace {
+
+// How much lower the readers' priority is than the walk's.
+constexpr int kReaderNice = 10;
 
 // Descriptors kept open for folders whose children are still to be
 // opened: a share of the open-file limit.
@@ -92,6 +97,10 @@ struct ReadAhead::Shared {
 
     void readerLoop()
     {
+        // Readers are many, for a share's latency; on a warm cache they are
+        // busy with the processor instead, and must not take it from the
+        // walk and the window (nor from the window system drawing it).
+        setpriority(PRIO_PROCESS, pid_t(syscall(SYS_gettid)), kReaderNice);
         std::unique_lock lock(mutex);
         for (;;) {
             work.wait(lock, [this] { return stop || mayTake(); });
