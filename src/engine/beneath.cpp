@@ -62,19 +62,43 @@ FsError openRoot(const std::string &root, Fd &out)
     return FsError::fromErrno(code);
 }
 
-FsError openBeneathByLevels(int rootFd, std::string_view relative, Fd &out, int flags)
+namespace {
+
+// Opens relative one level at a time from rootFd, each level with
+// openLevel(parentFd, name, levelPath), which gives a descriptor or -1 with
+// errno set; current ends on the last level.
+FsError walkLevels(int rootFd, std::string_view relative,
+                   const std::function<int(int parent, const std::string &name, const std::string &levelPath)> &openLevel,
+                   Fd &current)
 {
-    Fd current;
     if (FsError error = reopen(rootFd, O_PATH, current))
         return error;
-    FsError error = forEachLevel(relative, [&](const std::string &name) {
-        const int fd = openat(current.get(), name.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    std::string levelPath = "/";
+    return forEachLevel(relative, [&](const std::string &name) {
+        levelPath.append(name).push_back('/');
+        const int fd = openLevel(current.get(), name, levelPath);
         if (fd < 0)
             return levelError(current.get(), name, errno);
         current.reset(fd);
         return FsError{};
     });
-    if (error)
+}
+
+int openLevel(int parent, const std::string &name)
+{
+    return openat(parent, name.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+}
+
+} // namespace
+
+FsError openBeneathByLevels(int rootFd, std::string_view relative, Fd &out, int flags)
+{
+    Fd current;
+    if (FsError error = walkLevels(rootFd, relative,
+                                   [](int parent, const std::string &name, const std::string &) {
+                                       return openLevel(parent, name);
+                                   },
+                                   current))
         return error;
     if (flags == O_PATH) {
         out = std::move(current);
@@ -115,28 +139,17 @@ FsError makeBeneath(int rootFd, std::string_view relative,
     if (!existing || existing.cause != FsCause::System || existing.code != ENOENT)
         return existing;
     Fd current;
-    if (FsError error = reopen(rootFd, O_PATH, current))
-        return error;
-    std::string levelPath = "/";
-    FsError error = forEachLevel(relative, [&](const std::string &name) {
-        levelPath.append(name).push_back('/');
-        int fd = openat(current.get(), name.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-        if (fd < 0 && errno == ENOENT) {
-            if (mkdirat(current.get(), name.c_str(), 0700) == 0) {
-                fd = openat(current.get(), name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-                if (fd >= 0)
-                    made(fd, levelPath);
-            } else if (errno == EEXIST) {
-                fd = openat(current.get(), name.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-            } else {
-                return FsError::fromErrno(errno);
-            }
-        }
-        if (fd < 0)
-            return levelError(current.get(), name, errno);
-        current.reset(fd);
-        return FsError{};
-    });
+    FsError error = walkLevels(rootFd, relative, [&](int parent, const std::string &name, const std::string &levelPath) {
+        int fd = openLevel(parent, name);
+        if (fd >= 0 || errno != ENOENT)
+            return fd;
+        if (mkdirat(parent, name.c_str(), 0700) != 0)
+            return errno == EEXIST ? openLevel(parent, name) : -1;
+        fd = openat(parent, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (fd >= 0)
+            made(fd, levelPath);
+        return fd;
+    }, current);
     if (error)
         return error;
     out = std::move(current);

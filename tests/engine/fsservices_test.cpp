@@ -207,3 +207,48 @@ TEST(FolderServices, FreeSpaceClimbsToAnExistingFolder)
 
 } // namespace
 } // namespace tandara::test
+
+#include "engine/beneath.h"
+
+namespace tandara::test {
+namespace {
+
+// The kernel's one-call resolution and the level-by-level one that stands
+// in where it is missing give the same answers.
+TEST(Beneath, BothWaysRefuseLinksAndClimbingAndFindRealFolders)
+{
+    TempDir tree, outside;
+    tree.folder("a/b/c");
+    ASSERT_EQ(symlink(outside.path().c_str(), (tree / "a/link").c_str()), 0);
+    fs::Fd root;
+    ASSERT_FALSE(fs::openRoot(tree.path(), root));
+    struct Case {
+        const char *relative;
+        int code;
+        fs::FsCause cause;
+    };
+    const Case cases[] = {
+        {"/a/b/c/", 0, fs::FsCause::System},
+        {"", 0, fs::FsCause::System},
+        {"/a/link/", ELOOP, fs::FsCause::LinkOnPath},
+        {"/a/link/deeper/", ELOOP, fs::FsCause::LinkOnPath},
+        {"/a/../../", EXDEV, fs::FsCause::System},
+        {"/a/missing/", ENOENT, fs::FsCause::System},
+    };
+    for (const Case &c : cases) {
+        fs::Fd one, levels;
+        const fs::FsError byKernel = fs::openBeneath(root.get(), c.relative, one);
+        const fs::FsError byLevels = fs::openBeneathByLevels(root.get(), c.relative, levels);
+        EXPECT_EQ(byKernel.code, c.code) << c.relative;
+        EXPECT_EQ(byLevels.code, c.code) << c.relative;
+        EXPECT_EQ(byKernel.cause, c.cause) << c.relative;
+        EXPECT_EQ(byLevels.cause, c.cause) << c.relative;
+    }
+    fs::Fd made;
+    EXPECT_EQ(fs::makeBeneath(root.get(), "/a/link/new/", [](int, std::string_view) {}, made).cause,
+              fs::FsCause::LinkOnPath);
+    EXPECT_FALSE(std::filesystem::exists(outside / "new"));
+}
+
+} // namespace
+} // namespace tandara::test

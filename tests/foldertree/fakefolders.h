@@ -3,6 +3,7 @@
 // file system seen from one folder.
 
 #include "foldertree/folderlisting.h"
+#include "foldertree/folderview.h"
 #include "foldertree/foldersource.h"
 
 #include <QFile>
@@ -43,5 +44,14 @@ struct FolderAt : SystemFolderSource {
         return SystemFolderSource::children(parent, withFiles);
     }
 };
+
+// The display names of the entries directly below parent, in order.
+inline QStringList childNames(const FolderItem &parent)
+{
+    QStringList names;
+    for (FolderItem item = parent.FirstChild(); !item.isNull(); item = item.NextSibling())
+        names.append(item.DisplayName());
+    return names;
+}
 
 } // namespace tandara::test

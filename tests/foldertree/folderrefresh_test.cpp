@@ -14,17 +14,10 @@
 
 using namespace tandara;
 using tandara::test::TempDir;
+using tandara::test::childNames;
 namespace fsys = std::filesystem;
 
 namespace {
-
-QStringList childNames(const FolderItem &parent)
-{
-    QStringList names;
-    for (FolderItem item = parent.FirstChild(); !item.isNull(); item = item.NextSibling())
-        names.append(item.DisplayName());
-    return names;
-}
 
 FolderItem childNamed(const FolderItem &parent, const QString &name)
 {

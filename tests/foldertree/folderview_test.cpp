@@ -10,16 +10,9 @@
 
 using namespace tandara;
 using tandara::test::TempDir;
+using tandara::test::childNames;
 
 namespace {
-
-QStringList childNames(const FolderItem &parent)
-{
-    QStringList names;
-    for (FolderItem item = parent.FirstChild(); !item.isNull(); item = item.NextSibling())
-        names.append(item.DisplayName());
-    return names;
-}
 
 TEST(FolderView, DesktopOnTopSelectedThenComputerThenRootAndHome)
 {

@@ -63,14 +63,7 @@ TEST_F(MainWindowTest, CancelFromTheDialogFinishesTheFileInHandAndStops)
     makeTree(origin.path(), {{"1", 1, T}, {"2", 1, T}, {"3", 1, T}, {"4", 1, T}});
     scan(origin.path(), dest.path());
     window->lvFiles[0]->selectAllRows();
-    QTimer canceller;
-    QObject::connect(&canceller, &QTimer::timeout, [&] {
-        if (frmAnimate *dialog = window->progressDialog(); dialog && !dialog->isClosing()) {
-            emit dialog->cpvAnnulla->clicked();
-            canceller.stop();
-        }
-    });
-    canceller.start(0);
+    cancelOnceTheDialogIsUp();
     window->Copia(0);
     EXPECT_EQ(window->models[0]->rowCount(), 3) << "one file copied, then the run stops";
     EXPECT_TRUE(window->isEnabled());
@@ -85,14 +78,7 @@ TEST_F(MainWindowTest, ACancelledCopyStillEndsTheCommand)
     setTime(origin / "f", T + 7);
     scan(origin.path(), dest.path());
     window->lvFiles[0]->selectAllRows();
-    QTimer canceller;
-    QObject::connect(&canceller, &QTimer::timeout, [&] {
-        if (frmAnimate *dialog = window->progressDialog(); dialog && !dialog->isClosing()) {
-            emit dialog->cpvAnnulla->clicked();
-            canceller.stop();
-        }
-    });
-    canceller.start(0);
+    cancelOnceTheDialogIsUp();
     window->Copia(0);
     ASSERT_EQ(window->models[0]->rowCount(), 2);
     EXPECT_EQ(fsys::last_write_time(dest / "f").time_since_epoch(),

@@ -1,8 +1,8 @@
 #include "mainwindow_fixture.h"
 
+#include "fileops/ui/frmanimate.h"
 #include "foldertree/folderview.h"
 #include "foldertree/folderwalk.h"
-
 #include "widgets/cpvbutton.h"
 
 #include <QApplication>
@@ -75,6 +75,17 @@ void MainWindowTest::scan(const std::string &originPath, const std::string &dest
     selectFolder(0, originPath);
     selectFolder(1, destPath);
     window->cpvScansione_Click();
+}
+
+void MainWindowTest::cancelOnceTheDialogIsUp()
+{
+    QObject::connect(&canceller, &QTimer::timeout, window.get(), [this] {
+        if (frmAnimate *dialog = window->progressDialog(); dialog && !dialog->isClosing()) {
+            emit dialog->cpvAnnulla->clicked();
+            canceller.stop();
+        }
+    });
+    canceller.start(0);
 }
 
 std::vector<std::string> MainWindowTest::names(int k) const

@@ -6,6 +6,7 @@
 #include "support/temptree.h"
 #include "widgets/messageseam.h"
 
+#include <QTimer>
 #include <deque>
 #include <gtest/gtest.h>
 #include <memory>
@@ -36,12 +37,16 @@ protected:
     void selectFolder(int tree, const std::string &path);
     void selectDesktop(int tree);
     void scan(const std::string &origin, const std::string &dest);
+    // Presses the progress dialog's "Annulla" as soon as a dialog is up
+    // (the next time the window is served), once.
+    void cancelOnceTheDialogIsUp();
     // Texts of list k's "Nome" column, in list order.
     std::vector<std::string> names(int k) const;
     // Makes the window the active one, so that it has a keyboard focus.
     void activate();
 
     RecordingMessages messages;
+    QTimer canceller;
     std::unique_ptr<frmMain> window;
     TempDir origin, dest;
 };
