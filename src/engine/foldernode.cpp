@@ -2,6 +2,7 @@
 
 #include "engine/beneath.h"
 #include "engine/mounttable.h"
+#include "engine/treepath.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -21,7 +22,9 @@ constexpr int kReadFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
 int openNode(FolderNode &node, TreeReading &tree, Fd &fd)
 {
     if (!node.parent) {
-        fd.reset(open(node.path.c_str(), kReadFlags));
+        // The root as given, its last level not a link (the scan resolves
+        // roots to their real paths; a trailing '/' would follow a link).
+        fd.reset(open(normalizeRoot(tree.config.root).c_str(), kReadFlags | O_NOFOLLOW));
         return fd ? 0 : errno;
     }
     FolderNode &parent = *node.parent;

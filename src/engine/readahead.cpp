@@ -1,5 +1,8 @@
 #include "readahead.h"
 
+#include "engine/beneath.h"
+#include "engine/treepath.h"
+
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
@@ -41,7 +44,7 @@ std::unique_ptr<TreeReading> startTree(WalkConfig config, std::atomic<int> &kept
     if (path.empty() || path.back() != '/')
         path.push_back('/');
     reading->rootLength = path.size();
-    reading->root.reset(open(path.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    (void)fs::openRoot(normalizeRoot(reading->config.root), reading->root);
     reading->keptFds = &keptFds;
     reading->fdBudget = fdBudget();
     root = std::make_unique<FolderNode>();
